@@ -29,6 +29,13 @@ double power(double base, double exponent);
 std::int16_t toInteger(double value);
 std::int32_t toLong(double value);
 
+// A text that a pure computation writes through Steps::write, starting from the field's
+// current text so that a failed step leaves it as it was.
+struct TextSlot {
+  std::string text;
+  void setText(std::string value) { text = std::move(value); }
+};
+
 enum class OnFailure {
   resumeNext,  // a failed step is abandoned and the handler goes on with the next one
   stop,        // the first failed step ends the handler; the caller reports it

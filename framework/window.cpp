@@ -1,0 +1,270 @@
+#include "framework/window.h"
+
+#include <stdexcept>
+
+#include "framework/keystroke_filter.h"
+#include "framework/utf8.h"
+
+namespace tolvar {
+namespace {
+
+// Handlers that set each other's fields could recurse without end; past this depth further
+// events are dropped instead of exhausting the stack.
+constexpr int kMaximumDispatchDepth = 64;
+
+ControlState initialState(const Control& control) {
+  ControlState state;
+  state.text = control.text;
+  state.caption = control.caption;
+  state.items = control.items;
+  state.visible = control.visible;
+  state.enabled = control.enabled;
+  state.readOnly = control.readOnly;
+  state.checked = control.checked;
+  state.textColour = control.textColour;
+  state.cells = control.cells;
+  return state;
+}
+
+}  // namespace
+
+Window::Window(const Tool& tool, WindowContext& context) : tool_(tool), context_(context) {
+  for (const Control& control : descriptor().controls) states_.push_back(initialState(control));
+}
+
+bool Window::has(std::string_view control) const {
+  return descriptor().find(control) != nullptr;
+}
+
+const Control& Window::control(std::string_view name) const {
+  const Control* found = descriptor().find(name);
+  if (found == nullptr) {
+    throw std::out_of_range("no control " + std::string(name) + " in " + title());
+  }
+  return *found;
+}
+
+const ControlState& Window::state(std::string_view control) const {
+  const auto& controls = descriptor().controls;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (controls[i].name == control) return states_[i];
+  }
+  throw std::out_of_range("no control " + std::string(control) + " in " + title());
+}
+
+ControlState& Window::mutableState(std::string_view control) {
+  return const_cast<ControlState&>(state(control));
+}
+
+const std::string& Window::nameOf(std::string_view control) const {
+  return this->control(control).name;
+}
+
+void Window::changed(std::string_view control, ControlChange change) {
+  if (observer_) observer_(nameOf(control), change);
+}
+
+void Window::dispatch(Event event, std::string_view control) {
+  if (dispatchDepth_ >= kMaximumDispatchDepth) return;
+  auto keepAlive = weak_from_this().lock();  // a handler may close its own window
+  ++dispatchDepth_;
+  tool_.handle(event, event == Event::load ? std::string() : nameOf(control), *this);
+  --dispatchDepth_;
+}
+
+void Window::setText(std::string_view control, std::string text) {
+  ControlState& state = mutableState(control);
+  if (state.text == text) return;
+  state.text = std::move(text);
+  state.selectionStart = std::min(state.selectionStart, state.text.size());
+  state.selectionLength = 0;
+  changed(control, ControlChange::text);
+  dispatch(Event::change, control);
+}
+
+void Window::setCaption(std::string_view control, std::string caption) {
+  mutableState(control).caption = std::move(caption);
+  changed(control, ControlChange::caption);
+}
+
+void Window::setItems(std::string_view control, std::vector<std::string> items) {
+  ControlState& state = mutableState(control);
+  state.items = std::move(items);
+  state.selectedItem = -1;
+  changed(control, ControlChange::items);
+}
+
+void Window::addItem(std::string_view control, std::string item) {
+  mutableState(control).items.push_back(std::move(item));
+  changed(control, ControlChange::items);
+}
+
+void Window::setSelectedItem(std::string_view control, int index) {
+  ControlState& state = mutableState(control);
+  if (index < -1 || index >= static_cast<int>(state.items.size())) {
+    throw std::out_of_range("no item " + std::to_string(index) + " in " + std::string(control));
+  }
+  state.selectedItem = index;
+  changed(control, ControlChange::selection);
+  if (index >= 0 && state.text != state.items[index]) {
+    state.text = state.items[index];
+    changed(control, ControlChange::text);
+  }
+  dispatch(Event::choose, control);
+}
+
+void Window::setVisible(std::string_view control, bool visible) {
+  mutableState(control).visible = visible;
+  changed(control, ControlChange::visibility);
+}
+
+void Window::setEnabled(std::string_view control, bool enabled) {
+  mutableState(control).enabled = enabled;
+  changed(control, ControlChange::enabled);
+}
+
+void Window::setReadOnly(std::string_view control, bool readOnly) {
+  mutableState(control).readOnly = readOnly;
+  changed(control, ControlChange::enabled);
+}
+
+void Window::setChecked(std::string_view control, bool checked) {
+  const Control& option = this->control(control);
+  ControlState& state = mutableState(control);
+  bool wasChecked = state.checked;
+  state.checked = checked;
+  if (checked && option.kind == ControlKind::optionButton) {
+    const auto& controls = descriptor().controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const Control& other = controls[i];
+      if (other.kind != ControlKind::optionButton || other.name == option.name ||
+          other.parent != option.parent || !states_[i].checked) {
+        continue;
+      }
+      states_[i].checked = false;
+      changed(other.name, ControlChange::checked);
+    }
+  }
+  changed(control, ControlChange::checked);
+  bool fires =
+      option.kind == ControlKind::optionButton ? checked && !wasChecked : checked != wasChecked;
+  if (fires) dispatch(Event::click, control);
+}
+
+void Window::setTextColour(std::string_view control, Rgb colour) {
+  mutableState(control).textColour = colour;
+  changed(control, ControlChange::colour);
+}
+
+void Window::setCells(std::string_view control, std::vector<std::vector<std::string>> rows) {
+  mutableState(control).cells = std::move(rows);
+  changed(control, ControlChange::cells);
+}
+
+void Window::select(std::string_view control, std::size_t start, std::size_t length) {
+  ControlState& state = mutableState(control);
+  state.selectionStart = std::min(start, state.text.size());
+  state.selectionLength = std::min(length, state.text.size() - state.selectionStart);
+  changed(control, ControlChange::selection);
+}
+
+void Window::load() {
+  dispatch(Event::load, "");
+}
+
+void Window::edit(std::string_view control, std::string text) {
+  ControlState& state = mutableState(control);
+  state.text = std::move(text);
+  state.selectionStart = state.text.size();
+  state.selectionLength = 0;
+  changed(control, ControlChange::text);
+  dispatch(Event::change, control);
+}
+
+bool Window::keystroke(std::string_view control, char32_t key, std::size_t caret) {
+  if (this->control(control).kind == ControlKind::numericField) {
+    if (auto refusal = refusedKeystroke(key, text(control), caret)) {
+      message(std::string(*refusal));
+      return false;
+    }
+  }
+  return tool_.handleKey(nameOf(control), key, *this);
+}
+
+bool Window::type(std::string_view control, char32_t key) {
+  const ControlState& before = state(control);
+  // The caret is counted in characters, as the user sees the text.
+  std::size_t caret = utf8::characterCount(before.text.substr(0, before.selectionStart));
+  if (!keystroke(control, key, caret)) return false;
+  ControlState& state = mutableState(control);
+  std::string text = state.text;
+  std::size_t start = state.selectionStart;
+  std::size_t length = state.selectionLength;
+  if (key == U'\b') {
+    if (length == 0 && start > 0) {
+      std::size_t previous = utf8::previousBoundary(text, start);
+      length = start - previous;
+      start = previous;
+    }
+    text.erase(start, length);
+  } else if (key == U'\r' || key == U'\n' || key < 0x20 || key == 0x7f) {
+    return true;  // control characters insert nothing into a one-line field
+  } else {
+    std::string inserted = utf8::encode(key);
+    text.replace(start, length, inserted);
+    start += inserted.size();
+  }
+  if (text == state.text) {
+    state.selectionStart = start;
+    state.selectionLength = 0;
+    return true;
+  }
+  state.text = std::move(text);
+  state.selectionStart = start;
+  state.selectionLength = 0;
+  changed(control, ControlChange::text);
+  dispatch(Event::change, control);
+  return true;
+}
+
+void Window::focus(std::string_view control) {
+  if (this->control(control).kind == ControlKind::numericField) {
+    select(control, 0, text(control).size());
+  }
+  dispatch(Event::focus, control);
+}
+
+void Window::click(std::string_view control) {
+  switch (this->control(control).kind) {
+    case ControlKind::optionButton:
+      setChecked(control, true);
+      return;
+    case ControlKind::checkBox:
+      setChecked(control, !state(control).checked);
+      return;
+    default:
+      dispatch(Event::click, control);
+  }
+}
+
+void Window::choose(std::string_view control, int index) {
+  setSelectedItem(control, index);
+}
+
+void Window::choosePage(std::string_view control, int page) {
+  ControlState& state = mutableState(control);
+  if (page < 0 || page >= static_cast<int>(state.items.size())) {
+    throw std::out_of_range("no page " + std::to_string(page) + " in " + std::string(control));
+  }
+  state.currentPage = page;
+  changed(control, ControlChange::page);
+  dispatch(Event::click, control);
+}
+
+Answer Window::message(std::string text) {
+  MessageBox box;
+  box.text = std::move(text);
+  return message(box);
+}
+
+}  // namespace tolvar

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/message_box.h"
+#include "framework/tool.h"
+#include "framework/window_descriptor.h"
+
+namespace tolvar {
+
+// What a window needs from the program around it: message boxes, other windows, the desktop.
+class WindowContext {
+ public:
+  virtual ~WindowContext() = default;
+  virtual Answer ask(const MessageBox& box) = 0;
+  virtual void open(std::string_view identity) = 0;
+  virtual void close(std::string_view identity) = 0;
+  virtual void launch(const LaunchRequest& request) = 0;
+};
+
+// The live state of one control.
+struct ControlState {
+  std::string text;
+  std::string caption;
+  std::vector<std::string> items;
+  int selectedItem = -1;
+  std::size_t selectionStart = 0;
+  std::size_t selectionLength = 0;
+  int currentPage = 0;
+  bool visible = true;
+  bool enabled = true;
+  bool readOnly = false;
+  bool checked = false;
+  std::optional<Rgb> textColour;
+  std::vector<std::vector<std::string>> cells;
+};
+
+enum class ControlChange {
+  text,
+  caption,
+  items,
+  selection,
+  page,
+  visibility,
+  enabled,
+  checked,
+  colour,
+  cells
+};
+
+// One opening of a tool window: the controls' current state, the events that reach the tool's
+// handlers, and the handlers' requests. Texts start from the descriptor's defaults at every
+// opening; the tool keeps whatever must outlive the window.
+class Window : public std::enable_shared_from_this<Window> {
+ public:
+  Window(const Tool& tool, WindowContext& context);
+
+  const std::string& title() const { return descriptor().title; }
+  const WindowDescriptor& descriptor() const { return tool_.descriptor(); }
+  bool has(std::string_view control) const;
+  const Control& control(std::string_view name) const;
+  const ControlState& state(std::string_view control) const;
+  const std::string& text(std::string_view control) const { return state(control).text; }
+
+  // Changes by handlers. Each tells the view; a text change fires the control's change event
+  // when the text differs, as a user's edit would.
+  void setText(std::string_view control, std::string text);
+  void setCaption(std::string_view control, std::string caption);
+  void setItems(std::string_view control, std::vector<std::string> items);
+  void addItem(std::string_view control, std::string item);
+  void setSelectedItem(std::string_view control, int index);  // fires the choose event
+  void setVisible(std::string_view control, bool visible);
+  void setEnabled(std::string_view control, bool enabled);
+  void setReadOnly(std::string_view control, bool readOnly);
+  void setChecked(std::string_view control, bool checked);  // checking fires the click event
+  void setTextColour(std::string_view control, Rgb colour);
+  void setCells(std::string_view control, std::vector<std::vector<std::string>> rows);
+  void select(std::string_view control, std::size_t start, std::size_t length);
+
+  // A handle that steps write through: field(name).setText(...).
+  struct Field {
+    Window& window;
+    std::string name;
+    void setText(std::string text) const { window.setText(name, std::move(text)); }
+  };
+  Field field(std::string_view control) { return Field{*this, std::string(control)}; }
+
+  // What the user does, from the view or a script.
+  void load();
+  void edit(std::string_view control, std::string text);  // one edit; fires change once
+  bool keystroke(std::string_view control, char32_t key, std::size_t caret);
+  bool type(std::string_view control, char32_t key);  // keystroke plus insertion at selection
+  void focus(std::string_view control);
+  void click(std::string_view control);
+  void choose(std::string_view control, int index);
+  void choosePage(std::string_view control, int page);
+
+  // Requests of handlers.
+  Answer message(const MessageBox& box) { return context_.ask(box); }
+  Answer message(std::string text);
+  void open(std::string_view identity) { context_.open(identity); }
+  void launch(const LaunchRequest& request) { context_.launch(request); }
+  void close() { context_.close(title()); }
+
+  using Observer = std::function<void(const std::string& control, ControlChange change)>;
+  void setObserver(Observer observer) { observer_ = std::move(observer); }
+
+ private:
+  ControlState& mutableState(std::string_view control);
+  const std::string& nameOf(std::string_view control) const;
+  void changed(std::string_view control, ControlChange change);
+  void dispatch(Event event, std::string_view control);
+
+  const Tool& tool_;
+  WindowContext& context_;
+  std::vector<ControlState> states_;  // in descriptor order
+  Observer observer_;
+  int dispatchDepth_ = 0;
+};
+
+}  // namespace tolvar
