@@ -1,0 +1,238 @@
+#include "script/script_runner.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "framework/utf8.h"
+#include "shell/catalogue.h"
+#include "tools/all_tools.h"
+
+namespace tolvar {
+namespace {
+
+// A failure of the script itself (unknown action, control, item or window).
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+bool isField(ControlKind kind) {
+  return kind == ControlKind::textField || kind == ControlKind::numericField ||
+         kind == ControlKind::resultField || kind == ControlKind::note ||
+         kind == ControlKind::choiceList;
+}
+
+bool hasOwnCaption(ControlKind kind) {
+  return kind == ControlKind::button || kind == ControlKind::optionButton ||
+         kind == ControlKind::checkBox;
+}
+
+std::string stringOf(const nlohmann::ordered_json& value, const char* what) {
+  if (!value.is_string()) throw ScriptError(std::string(what) + " must be a string");
+  return value.get<std::string>();
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(std::ostream& out) : out_(out), desktop_(allTools(), *this) {}
+
+int ScriptRunner::run(std::istream& in) {
+  for (std::string line; std::getline(in, line);) runLine(line);
+  return failed_ ? 1 : 0;
+}
+
+void ScriptRunner::runLine(const std::string& line) {
+  if (line.find_first_not_of(" \t\r") == std::string::npos) return;
+  Json action;
+  try {
+    action = Json::parse(line);
+  } catch (const nlohmann::json::exception&) {
+    error("not a JSON object: " + line);
+    return;
+  }
+  try {
+    perform(action);
+  } catch (const ScriptError& e) {
+    error(e.what());
+  } catch (const std::exception& e) {
+    error(std::string("the window failed: ") + e.what());
+  }
+}
+
+void ScriptRunner::perform(const Json& action) {
+  if (!action.is_object() || action.empty()) throw ScriptError("an action must be an object");
+  if (action.contains("open")) {
+    std::string title = stringOf(action["open"], "open");
+    auto window = desktop_.show(title);
+    if (!window) throw ScriptError("unknown window: " + title);
+    current_ = window;
+  } else if (action.contains("menu")) {
+    openFromMenu(action["menu"]);
+  } else if (action.contains("list")) {
+    list(stringOf(action["list"], "list"));
+  } else if (action.contains("window")) {
+    std::string title = stringOf(action["window"], "window");
+    auto window = desktop_.find(title);
+    if (!window) throw ScriptError("no open window: " + title);
+    current_ = window;
+  } else if (action.contains("set")) {
+    std::string control = resolve(stringOf(action["set"], "set"));
+    if (!action.contains("text")) throw ScriptError("set needs a text");
+    current().edit(control, stringOf(action["text"], "text"));
+  } else if (action.contains("type")) {
+    std::string control = resolve(stringOf(action["type"], "type"));
+    if (!action.contains("keys")) throw ScriptError("type needs keys");
+    std::string keys = stringOf(action["keys"], "keys");
+    auto window = current_;
+    window->focus(control);
+    for (char32_t key : utf8::decode(keys)) window->type(control, key);
+  } else if (action.contains("click")) {
+    std::string name = stringOf(action["click"], "click");
+    Window& window = current();
+    for (const Control& c : window.descriptor().controls) {
+      if (c.kind != ControlKind::tabStrip || window.has(name)) continue;
+      auto tab = std::find(c.items.begin(), c.items.end(), name);
+      if (tab != c.items.end()) {
+        window.choosePage(c.name, static_cast<int>(tab - c.items.begin()));
+        return;
+      }
+    }
+    std::string control = resolve(name);
+    auto keepAlive = current_;
+    if (isField(window.control(control).kind)) window.focus(control);
+    window.click(control);
+  } else if (action.contains("choose")) {
+    std::string control = resolve(stringOf(action["choose"], "choose"));
+    if (!action.contains("item")) throw ScriptError("choose needs an item");
+    std::string item = stringOf(action["item"], "item");
+    const auto& items = current().state(control).items;
+    auto found = std::find(items.begin(), items.end(), item);
+    if (found == items.end()) throw ScriptError("no item " + item + " in " + control);
+    current().choose(control, static_cast<int>(found - items.begin()));
+  } else if (action.contains("answer")) {
+    std::string answer = stringOf(action["answer"], "answer");
+    if (answer != "yes" && answer != "no") throw ScriptError("answer is yes or no");
+    answers_.push_back(answer == "yes" ? Answer::yes : Answer::no);
+  } else if (action.contains("read")) {
+    read(stringOf(action["read"], "read"));
+  } else if (action.contains("close")) {
+    current().close();
+  } else {
+    throw ScriptError("unknown action: " + action.begin().key());
+  }
+}
+
+void ScriptRunner::openFromMenu(const Json& path) {
+  if (!path.is_array()) throw ScriptError("menu needs a list of captions");
+  std::vector<std::string> wanted;
+  for (const auto& caption : path) wanted.push_back(stringOf(caption, "menu"));
+  const auto& catalogue = toolCatalogue();
+  auto entry = std::find_if(catalogue.begin(), catalogue.end(),
+                            [&](const CatalogueEntry& e) { return e.path() == wanted; });
+  if (entry == catalogue.end()) throw ScriptError("no such catalogue entry");
+  if (entry->action != CatalogueEntry::Action::window) {
+    launch(entry->launchRequest());
+    return;
+  }
+  auto window = desktop_.show(entry->target);
+  if (!window) throw ScriptError("window not available: " + entry->target);
+  current_ = window;
+}
+
+void ScriptRunner::list(const std::string& what) {
+  if (what == "menu") {
+    for (const CatalogueEntry& entry : toolCatalogue()) {
+      Json line{{"entry", entry.path()}};
+      line[entry.action == CatalogueEntry::Action::window ? "opens" : "launch"] = entry.target;
+      print(line);
+    }
+  } else if (what == "windows") {
+    for (const std::string& identity : desktop_.registry().identities()) {
+      print(Json{{"window", identity}});
+    }
+  } else {
+    throw ScriptError("list menu or windows, not " + what);
+  }
+}
+
+Window& ScriptRunner::current() {
+  if (!current_ || !desktop_.find(current_->title())) throw ScriptError("no current window");
+  return *current_;
+}
+
+std::string ScriptRunner::resolve(const std::string& control) {
+  Window& window = current();
+  if (window.has(control)) return control;
+  std::vector<std::string> matches;
+  for (const Control& c : window.descriptor().controls) {
+    const std::string& caption = hasOwnCaption(c.kind) ? window.state(c.name).caption : c.caption;
+    if (!caption.empty() && caption == control) matches.push_back(c.name);
+  }
+  if (matches.size() == 1) return matches.front();
+  if (matches.empty()) throw ScriptError("unknown control: " + control);
+  throw ScriptError("more than one control has the caption " + control);
+}
+
+void ScriptRunner::read(const std::string& control) {
+  Window& window = current();
+  std::vector<std::string> names;
+  if (control == "*") {
+    for (const Control& c : window.descriptor().controls) names.push_back(c.name);
+  } else {
+    names.push_back(resolve(control));
+  }
+  for (const std::string& name : names) {
+    const Control& c = window.control(name);
+    const ControlState& s = window.state(name);
+    Json line{{"control", name},
+              {"label", hasOwnCaption(c.kind) ? s.caption : c.caption},
+              {"text", s.text},
+              {"visible", s.visible},
+              {"enabled", s.enabled}};
+    if (c.kind == ControlKind::choiceList || c.kind == ControlKind::tabStrip) {
+      line["items"] = s.items;
+    }
+    if (c.kind == ControlKind::tabStrip) line["page"] = s.currentPage;
+    if (c.kind == ControlKind::treeView) {
+      std::vector<std::string> nodes;
+      for (const TreeNode& node : c.treeNodes) nodes.push_back(node.text);
+      line["items"] = nodes;
+    }
+    if (c.kind == ControlKind::frame) line["caption"] = s.caption;
+    if (c.kind == ControlKind::optionButton || c.kind == ControlKind::checkBox) {
+      line["checked"] = s.checked;
+    }
+    if (c.kind == ControlKind::tableGrid) line["cells"] = s.cells;
+    print(line);
+  }
+}
+
+Answer ScriptRunner::ask(const MessageBox& box) {
+  print(Json{{"message", box.text}, {"title", box.title}});
+  if (box.buttons == MessageButtons::ok) return Answer::ok;
+  if (answers_.empty()) return box.defaultAnswer;
+  Answer answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+void ScriptRunner::shown(Window& window, bool) {
+  print(Json{{"opened", window.title()}});
+}
+
+void ScriptRunner::closed(Window&) {}
+
+void ScriptRunner::launch(const LaunchRequest& request) {
+  print(Json{{"launch", request.target}});
+}
+
+void ScriptRunner::print(const Json& line) {
+  out_ << line.dump() << '\n' << std::flush;
+}
+
+void ScriptRunner::error(const std::string& why) {
+  failed_ = true;
+  print(Json{{"error", why}});
+}
+
+}  // namespace tolvar

@@ -1,0 +1,63 @@
+#include "shell/catalogue.h"
+
+#include <sstream>
+#include <stdexcept>
+
+#include "framework/embedded_data.h"
+#include "shell/maker.h"
+
+namespace tolvar {
+namespace {
+
+std::vector<std::string> splitTabs(const std::string& line) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
+    fields.push_back(line.substr(start, tab - start));
+  }
+  fields.push_back(line.substr(start));
+  return fields;
+}
+
+CatalogueEntry::Action actionNamed(const std::string& name) {
+  if (name == "window") return CatalogueEntry::Action::window;
+  if (name == "program") return CatalogueEntry::Action::program;
+  if (name == "link") return CatalogueEntry::Action::link;
+  throw std::logic_error("unknown catalogue action " + name);
+}
+
+std::vector<CatalogueEntry> parseCatalogue(std::string_view text) {
+  std::vector<CatalogueEntry> entries;
+  std::istringstream lines{std::string(text)};
+  for (std::string line; std::getline(lines, line);) {
+    if (line.empty() || line.front() == '#') continue;
+    std::vector<std::string> f = splitTabs(line);
+    if (f.size() != 5) throw std::logic_error("bad catalogue line: " + line);
+    CatalogueEntry entry{f[0], f[1], f[2], actionNamed(f[3]), f[4]};
+    if (entry.action == CatalogueEntry::Action::link && entry.target == "forum") {
+      entry.target = std::string(kForum);
+    }
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+}  // namespace
+
+std::vector<std::string> CatalogueEntry::path() const {
+  if (submenu.empty()) return {menu, caption};
+  return {menu, submenu, caption};
+}
+
+LaunchRequest CatalogueEntry::launchRequest() const {
+  return {action == Action::program ? LaunchRequest::Kind::program : LaunchRequest::Kind::link,
+          target};
+}
+
+const std::vector<CatalogueEntry>& toolCatalogue() {
+  static const std::vector<CatalogueEntry> catalogue =
+      parseCatalogue(embeddedData("shell/catalogue.tsv"));
+  return catalogue;
+}
+
+}  // namespace tolvar
