@@ -1,12 +1,20 @@
 #include "tools/all_tools.h"
 
+#include "tools/distance/distance_tools.h"
+#include "tools/fuel/fuel_tools.h"
 #include "tools/noise/noise_tools.h"
+#include "tools/risk/risk_tools.h"
+#include "tools/storage/storage_tools.h"
 
 namespace tolvar {
 
 ToolRegistry allTools() {
   ToolRegistry registry;
   noise::registerNoiseTools(registry);
+  fuel::registerFuelTools(registry);
+  distance::registerDistanceTools(registry);
+  risk::registerRiskTools(registry);
+  storage::registerStorageTools(registry);
   return registry;
 }
 

@@ -1,0 +1,7 @@
+#include "tools/distance/distance_tools.h"
+
+namespace tolvar::distance {
+
+void registerDistanceTools(ToolRegistry&) {}
+
+}  // namespace tolvar::distance

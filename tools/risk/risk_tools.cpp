@@ -1,0 +1,7 @@
+#include "tools/risk/risk_tools.h"
+
+namespace tolvar::risk {
+
+void registerRiskTools(ToolRegistry&) {}
+
+}  // namespace tolvar::risk

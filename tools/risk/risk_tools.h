@@ -1,0 +1,9 @@
+#pragma once
+
+#include "framework/tool.h"
+
+namespace tolvar::risk {
+
+void registerRiskTools(ToolRegistry& registry);
+
+}  // namespace tolvar::risk
