@@ -17,6 +17,7 @@ ControlState initialState(const Control& control) {
   state.text = control.text;
   state.caption = control.caption;
   state.items = control.items;
+  for (const TreeNode& node : control.treeNodes) state.items.push_back(node.text);
   state.visible = control.visible;
   state.enabled = control.enabled;
   state.readOnly = control.readOnly;

@@ -18,6 +18,12 @@ Control label(std::string name, std::string text) {
   return make(ControlKind::label, std::move(name), "", std::move(text));
 }
 
+Control heading(std::string name, std::string text) {
+  Control control = label(std::move(name), std::move(text));
+  control.emphasised = true;
+  return control;
+}
+
 Control textField(std::string name, std::string caption, std::string defaultText) {
   return make(ControlKind::textField, std::move(name), std::move(caption), std::move(defaultText));
 }

@@ -59,6 +59,7 @@ struct Control {
   std::optional<Rgb> textColour;
   std::optional<Rgb> backColour;
   bool tooltipBackground = false;  // drawn on the desktop's tooltip colour (basis notes)
+  bool emphasised = false;         // a window's heading
   bool editable = true;            // choice lists: whether a text can be typed
   bool readOnly = false;
   bool visible = true;
@@ -107,6 +108,7 @@ struct Control {
 };
 
 Control label(std::string name, std::string text);
+Control heading(std::string name, std::string text);  // an emphasised label at the top
 Control textField(std::string name, std::string caption, std::string defaultText);
 Control numericField(std::string name, std::string caption, std::string defaultText);
 Control resultField(std::string name, std::string caption, std::string defaultText);

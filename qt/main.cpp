@@ -1,10 +1,19 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "qt/application_style.h"
+#include "qt/main_window.h"
+#include "qt/message_boxes.h"
+#include "qt/qt_host.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setWindowTitle(QString::fromUtf8("Tolvar环评工具箱060808升级版（修正）"));
-  window.show();
+  // Quitting is decided by the host: a main window hidden in the notification area still counts.
+  QApplication::setQuitOnLastWindowClosed(false);
+  tolvar::qt::applyApplicationStyle(app);
+
+  tolvar::qt::QtHost host;
+  tolvar::qt::showMessageBox(tolvar::welcomeMessage());
+  tolvar::qt::MainWindow mainWindow(host);
+  mainWindow.show();
   return app.exec();
 }

@@ -13,7 +13,7 @@ constexpr std::array<const char*, 5> kSourceCaptions = {
 
 WindowDescriptor describe() {
   WindowDescriptor d{kSuperpositionTitle, {}};
-  d.add(label("Heading", "噪声源叠加计算"));
+  d.add(heading("Heading", "噪声源叠加计算"));
   for (std::size_t i = 0; i < kSourceFields.size(); ++i) {
     d.add(textField(kSourceFields[i], kSourceCaptions[i], "0")
               .withUnit("dB(A)")

@@ -1,0 +1,67 @@
+#include "qt/qt_host.h"
+
+#include <QApplication>
+
+#include "qt/launcher.h"
+#include "qt/message_boxes.h"
+#include "qt/text_conversion.h"
+#include "tools/all_tools.h"
+
+namespace tolvar::qt {
+
+QtHost::QtHost() : desktop_(allTools(), *this) {}
+
+ToolWindow* QtHost::view(const std::string& identity) const {
+  auto found = views_.find(identity);
+  return found == views_.end() ? nullptr : found->second.data();
+}
+
+Answer QtHost::ask(const MessageBox& box) {
+  return showMessageBox(box, QApplication::activeWindow());
+}
+
+void QtHost::shown(Window& window, bool created) {
+  ToolWindow* view = this->view(window.title());
+  if (created || view == nullptr) {
+    std::string identity = window.title();
+    view =
+        new ToolWindow(window.shared_from_this(), [this, identity] { desktop_.close(identity); });
+    views_[identity] = view;
+  }
+  if (view->isMinimized()) view->showNormal();
+  view->show();
+  view->raise();
+  view->activateWindow();
+}
+
+void QtHost::closed(Window& window) {
+  auto found = views_.find(window.title());
+  if (found == views_.end()) return;
+  if (ToolWindow* view = found->second.data()) {
+    view->hide();
+    view->deleteLater();
+  }
+  views_.erase(found);
+  quitWhenNothingIsLeft();
+}
+
+void QtHost::launch(const LaunchRequest& request) {
+  QString problem = qt::launch(request);
+  if (!problem.isEmpty()) {
+    MessageBox box;
+    box.text = toStdString(problem);
+    box.icon = MessageIcon::information;
+    ask(box);
+  }
+}
+
+void QtHost::mainWindowEnded() {
+  mainWindowEnded_ = true;
+  quitWhenNothingIsLeft();
+}
+
+void QtHost::quitWhenNothingIsLeft() {
+  if (mainWindowEnded_ && views_.empty()) QApplication::quit();
+}
+
+}  // namespace tolvar::qt

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <map>
+#include <string>
+
+#include "framework/desktop.h"
+#include "qt/tool_window.h"
+
+namespace tolvar::qt {
+
+// Shows the desktop's windows and message boxes with Qt. The program ends when the main
+// window has ended and the last tool window is closed.
+class QtHost : public QObject, public WindowHost {
+  Q_OBJECT
+
+ public:
+  QtHost();
+  Desktop& desktop() { return desktop_; }
+  ToolWindow* view(const std::string& identity) const;
+  void mainWindowEnded();
+
+  Answer ask(const MessageBox& box) override;
+  void shown(Window& window, bool created) override;
+  void closed(Window& window) override;
+  void launch(const LaunchRequest& request) override;
+
+ private:
+  void quitWhenNothingIsLeft();
+
+  Desktop desktop_;
+  std::map<std::string, QPointer<ToolWindow>> views_;
+  bool mainWindowEnded_ = false;
+};
+
+}  // namespace tolvar::qt

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace tolvar::qt {
+
+inline QString toQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string toStdString(const QString& text) {
+  return text.toUtf8().toStdString();
+}
+
+}  // namespace tolvar::qt

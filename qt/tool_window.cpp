@@ -1,0 +1,38 @@
+#include "qt/tool_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "qt/text_conversion.h"
+
+namespace tolvar::qt {
+
+ToolWindow::ToolWindow(std::shared_ptr<Window> window, std::function<void()> onClose)
+    : QWidget(nullptr, Qt::Window), onClose_(std::move(onClose)) {
+  setObjectName(toQString(window->title()));
+  setWindowTitle(toQString(window->title()));
+  auto* content = new QWidget;
+  renderer_ = new WindowRenderer(std::move(window), content);
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(content);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll);
+
+  QSize wanted = content->sizeHint() + QSize(4, 4);
+  QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  QSize limit(std::min(screen.width(), 1366) - 40, std::min(screen.height(), 768) - 60);
+  resize(wanted.boundedTo(limit));
+}
+
+void ToolWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (onClose_) onClose_();
+}
+
+}  // namespace tolvar::qt

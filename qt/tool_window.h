@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+#include "framework/window.h"
+#include "qt/window_renderer.h"
+
+namespace tolvar::qt {
+
+// A tool window on the screen: top-level, without an owner, not modal; scrolls when its
+// controls would not fit the screen.
+class ToolWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  ToolWindow(std::shared_ptr<Window> window, std::function<void()> onClose);
+  WindowRenderer& renderer() { return *renderer_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  WindowRenderer* renderer_;
+  std::function<void()> onClose_;
+};
+
+}  // namespace tolvar::qt
