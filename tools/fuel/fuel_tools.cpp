@@ -1,7 +1,20 @@
 #include "tools/fuel/fuel_tools.h"
 
+#include <memory>
+
+#include "tools/fuel/coal_pollutants_window.h"
+#include "tools/fuel/flue_gas_volume_window.h"
+#include "tools/fuel/reference_table_window.h"
+#include "tools/fuel/reference_tables.h"
+
 namespace tolvar::fuel {
 
-void registerFuelTools(ToolRegistry&) {}
+void registerFuelTools(ToolRegistry& registry) {
+  registerTool<CoalPollutantsWindow>(registry, kCoalPollutantsTitle);
+  registerTool<FlueGasVolumeWindow>(registry, kFlueGasVolumeTitle);
+  for (const ReferenceTable& table : fuelReferenceTables()) {
+    registry.add(table.title, [&table] { return std::make_unique<ReferenceTableWindow>(table); });
+  }
+}
 
 }  // namespace tolvar::fuel
