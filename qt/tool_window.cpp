@@ -24,10 +24,12 @@ ToolWindow::ToolWindow(std::shared_ptr<Window> window, std::function<void()> onC
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(scroll);
 
-  QSize wanted = content->sizeHint() + QSize(4, 4);
+  content->ensurePolished();
+  for (QWidget* child : content->findChildren<QWidget*>()) child->ensurePolished();
+  if (content->layout() != nullptr) content->layout()->activate();
+  preferredSize_ = content->sizeHint().expandedTo(content->minimumSizeHint()) + QSize(4, 4);
   QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  QSize limit(std::min(screen.width(), 1366) - 40, std::min(screen.height(), 768) - 60);
-  resize(wanted.boundedTo(limit));
+  resize(preferredSize_.boundedTo(screen.size() - QSize(40, 60)));
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event) {
