@@ -17,7 +17,7 @@ constexpr std::array<std::pair<std::string_view, FuelType>, 4> kFuelTypes = {{
 }};
 
 // kJ in 1000 kcal: the empirical formulas were written for heating values in 1000 kcal.
-constexpr double kK = 4187.0;
+constexpr double kThousandKcal = 4187.0;
 
 // Heating values (kJ) from which the gas formulas take their rows for richer gases.
 constexpr float kRichGasHeatingValue = 12561.0f;
@@ -33,7 +33,7 @@ struct OptionalText {
 void computeVolumes(FuelType fuel, FlueGasValues& v, Steps& steps) {
   const double q = v.heatingValue;
   const double alpha0 = v.excessAir;
-  auto excessAir = [&] {
+  auto surplusAir = [&] {
     return alpha0 + static_cast<double>(v.airLeakage) - 1.0;
   };
   auto v0 = [&] {
@@ -41,30 +41,32 @@ void computeVolumes(FuelType fuel, FlueGasValues& v, Steps& steps) {
   };
   switch (fuel) {
     case FuelType::solid:
-      steps.let(v.theoreticalAir, [&] { return q * 1.01 / kK + 0.5; });
-      steps.let(v.flueGas, [&] { return (q * 0.89 / kK + 1.65) + excessAir() * v0(); });
+      steps.let(v.theoreticalAir, [&] { return q * 1.01 / kThousandKcal + 0.5; });
+      steps.let(v.flueGas, [&] { return (q * 0.89 / kThousandKcal + 1.65) + surplusAir() * v0(); });
       return;
     case FuelType::liquid:
-      steps.let(v.theoreticalAir, [&] { return q * 0.85 / kK + 2.0; });
-      steps.let(v.flueGas, [&] { return q * 1.11 / kK + excessAir() * v0(); });
+      steps.let(v.theoreticalAir, [&] { return q * 0.85 / kThousandKcal + 2.0; });
+      steps.let(v.flueGas, [&] { return q * 1.11 / kThousandKcal + surplusAir() * v0(); });
       return;
     case FuelType::gas:
       if (v.heatingValue < kRichGasHeatingValue) {
-        steps.let(v.theoreticalAir, [&] { return q * 0.875 / kK; });
-        steps.let(v.flueGas, [&] { return (q * 0.725 / kK + 1.0) + excessAir() * v0(); });
+        steps.let(v.theoreticalAir, [&] { return q * 0.875 / kThousandKcal; });
+        steps.let(v.flueGas,
+                  [&] { return (q * 0.725 / kThousandKcal + 1.0) + surplusAir() * v0(); });
       } else {
-        steps.let(v.theoreticalAir, [&] { return q * 1.09 / kK - 0.25; });
-        steps.let(v.flueGas, [&] { return (q * 1.14 / kK + 0.25) + excessAir() * v0(); });
+        steps.let(v.theoreticalAir, [&] { return q * 1.09 / kThousandKcal - 0.25; });
+        steps.let(v.flueGas,
+                  [&] { return (q * 1.14 / kThousandKcal + 0.25) + surplusAir() * v0(); });
       }
       return;
     case FuelType::naturalGas:
       // Natural gas is reckoned without air leakage.
-      steps.let(v.theoreticalAir, [&] { return q * 1.105 / kK + 0.02; });
+      steps.let(v.theoreticalAir, [&] { return q * 1.105 / kThousandKcal + 0.02; });
       steps.let(v.airLeakage, [] { return 0.0f; });
       if (q < kRichNaturalGasHeatingValue) {
         steps.let(v.flueGas, [&] { return alpha0 * v0() + 1.0; });
       } else {
-        steps.let(v.flueGas, [&] { return (q * 0.075 / kK + 0.38) + alpha0 * v0(); });
+        steps.let(v.flueGas, [&] { return (q * 0.075 / kThousandKcal + 0.38) + alpha0 * v0(); });
       }
       return;
   }

@@ -35,8 +35,8 @@ struct FlueGasVolume {
   std::optional<std::string> message;  // shown before the results are written
   bool airLeakageCleared = false;      // natural gas: the Δα field is set to "0"
   std::string perKilogramText;
-  std::optional<std::string>
-      perTonneText;  // none when Vy × 1000 overflows: the field keeps its text
+  // None when Vy × 1000 is beyond the single range: the field then keeps its text.
+  std::optional<std::string> perTonneText;
 };
 
 // Theoretical air from the heating value, then the flue gas volume from the excess-air and
