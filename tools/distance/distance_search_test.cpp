@@ -25,8 +25,8 @@ Relation relationFor(float qc, float cm, float area, Coefficients k) {
           single(std::pow(static_cast<double>(area) / 3.14, 0.5)), k};
 }
 
-// The stepped search exactly as the window's user knows it, step by step, ended only where L
-// stops growing, which is the one place where it provably never ends.
+// The stepped search written out step by step, ended only where L stops growing, which is the
+// one place where it provably never ends.
 std::optional<float> literalSearch(const Relation& relation) {
   const Coefficients& k = relation.coefficients;
   float l = 0.0f;
