@@ -18,7 +18,7 @@ class WindowHost {
   virtual Answer ask(const MessageBox& box) = 0;
   virtual void shown(Window& window, bool created) = 0;  // created, or brought to the front
   virtual void closed(Window& window) = 0;
-  virtual void launch(const LaunchRequest& request) = 0;
+  virtual bool launch(const LaunchRequest& request) = 0;  // whether it could be started
 };
 
 // Owns the tools and their open windows. A tool is created at its window's first request and
@@ -37,7 +37,7 @@ class Desktop : public WindowContext {
   Answer ask(const MessageBox& box) override { return host_.ask(box); }
   void open(std::string_view identity) override { show(identity); }
   void close(std::string_view identity) override;
-  void launch(const LaunchRequest& request) override { host_.launch(request); }
+  bool launch(const LaunchRequest& request) override { return host_.launch(request); }
 
  private:
   ToolRegistry registry_;

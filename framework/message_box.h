@@ -22,7 +22,7 @@ struct MessageBox {
 
 // Something the system hands to the desktop instead of showing a window of its own.
 struct LaunchRequest {
-  enum class Kind { program, link };
+  enum class Kind { program, link, systemInformation };
   Kind kind = Kind::program;
   std::string target;  // a program's name, or an address (http:, mailto:)
 };

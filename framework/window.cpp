@@ -169,6 +169,11 @@ void Window::select(std::string_view control, std::size_t start, std::size_t len
   changed(control, ControlChange::selection);
 }
 
+void Window::scrollTo(std::string_view control, int item) {
+  mutableState(control).scrolledItem = item;
+  changed(control, ControlChange::scroll);
+}
+
 void Window::load() {
   dispatch(Event::load, "");
 }

@@ -21,7 +21,8 @@ class WindowContext {
   virtual Answer ask(const MessageBox& box) = 0;
   virtual void open(std::string_view identity) = 0;
   virtual void close(std::string_view identity) = 0;
-  virtual void launch(const LaunchRequest& request) = 0;
+  // Whether the desktop could start it.
+  virtual bool launch(const LaunchRequest& request) = 0;
 };
 
 // The live state of one control.
@@ -30,6 +31,7 @@ struct ControlState {
   std::string caption;
   std::vector<std::string> items;
   int selectedItem = -1;
+  int scrolledItem = -1;
   std::size_t selectionStart = 0;
   std::size_t selectionLength = 0;
   int currentPage = 0;
@@ -45,6 +47,7 @@ enum class ControlChange {
   text,
   caption,
   items,
+  scroll,
   selection,
   page,
   visibility,
@@ -82,6 +85,7 @@ class Window : public std::enable_shared_from_this<Window> {
   void setTextColour(std::string_view control, Rgb colour);
   void setCells(std::string_view control, std::vector<std::vector<std::string>> rows);
   void select(std::string_view control, std::size_t start, std::size_t length);
+  void scrollTo(std::string_view control, int item);  // brings a tree node or list item into view
 
   // A handle that steps write through: field(name).setText(...).
   struct Field {
@@ -105,7 +109,7 @@ class Window : public std::enable_shared_from_this<Window> {
   Answer message(const MessageBox& box) { return context_.ask(box); }
   Answer message(std::string text);
   void open(std::string_view identity) { context_.open(identity); }
-  void launch(const LaunchRequest& request) { context_.launch(request); }
+  bool launch(const LaunchRequest& request) { return context_.launch(request); }
   void close() { context_.close(title()); }
 
   using Observer = std::function<void(const std::string& control, ControlChange change)>;

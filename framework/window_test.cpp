@@ -22,8 +22,9 @@ class RecordingHost : public WindowHost {
     events.push_back((created ? "created " : "raised ") + window.title());
   }
   void closed(Window& window) override { events.push_back("closed " + window.title()); }
-  void launch(const LaunchRequest& request) override {
+  bool launch(const LaunchRequest& request) override {
     events.push_back("launch " + request.target);
+    return true;
   }
 
   std::vector<std::string> messages;

@@ -1,7 +1,9 @@
 #include "qt/launcher.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
@@ -11,50 +13,53 @@
 namespace tolvar::qt {
 namespace {
 
-struct Accessory {
-  const char* windowsProgram;
-  const char* name;
-  QStringList linuxPrograms;
-};
-
-const Accessory* accessoryFor(const std::string& program) {
-  static const Accessory accessories[] = {
-      {"NOTEPAD.EXE",
-       "记事本",
-       {"gnome-text-editor", "gedit", "kate", "mousepad", "xed", "pluma", "leafpad", "kwrite"}},
-      {"calc.exe",
-       "计算器",
-       {"gnome-calculator", "kcalc", "galculator", "qalculate-gtk", "qalculate-qt", "mate-calc",
-        "xcalc"}},
-      {"mspaint.exe", "画图", {"kolourpaint", "pinta", "mtpaint", "gpaint", "drawing"}},
-  };
-  for (const Accessory& accessory : accessories) {
-    if (program == accessory.windowsProgram) return &accessory;
+// The desktop programs that stand in for the original accessories, first found first used.
+QStringList candidatesFor(const LaunchRequest& request) {
+#ifdef Q_OS_WIN
+  if (request.kind == LaunchRequest::Kind::systemInformation) {
+    QSettings tools(R"(HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Shared Tools\MSINFO)",
+                    QSettings::NativeFormat);
+    QString path = tools.value("PATH").toString();
+    if (!path.isEmpty()) return {path};
+    QSettings location(R"(HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Shared Tools Location)",
+                       QSettings::NativeFormat);
+    QString folder = location.value("MSINFO").toString();
+    if (!folder.isEmpty() && QFileInfo::exists(folder + R"(\MSINFO32.EXE)")) {
+      return {folder + R"(\MSINFO32.EXE)"};
+    }
+    return {};
   }
-  return nullptr;
+  return {toQString(request.target)};
+#else
+  if (request.kind == LaunchRequest::Kind::systemInformation) {
+    return {"hardinfo", "gnome-system-monitor", "kinfocenter",
+            "lshw-gtk", "mate-system-monitor",  "ksysguard"};
+  }
+  if (request.target == "NOTEPAD.EXE") {
+    return {"gnome-text-editor", "gedit", "kate", "mousepad", "xed", "pluma", "leafpad", "kwrite"};
+  }
+  if (request.target == "calc.exe") {
+    return {"gnome-calculator", "kcalc",     "galculator", "qalculate-gtk",
+            "qalculate-qt",     "mate-calc", "xcalc"};
+  }
+  if (request.target == "mspaint.exe")
+    return {"kolourpaint", "pinta", "mtpaint", "gpaint", "drawing"};
+  return {};
+#endif
 }
 
 }  // namespace
 
-QString launch(const LaunchRequest& request) {
+bool launch(const LaunchRequest& request) {
   if (request.kind == LaunchRequest::Kind::link) {
-    if (QDesktopServices::openUrl(QUrl(toQString(request.target)))) return {};
-    return QString::fromUtf8("没有找到可以打开此地址的程序：") + toQString(request.target);
+    return QDesktopServices::openUrl(QUrl(toQString(request.target)));
   }
-  const Accessory* accessory = accessoryFor(request.target);
-#ifdef Q_OS_WIN
-  if (QProcess::startDetached(toQString(request.target), {})) return {};
-#else
-  if (accessory != nullptr) {
-    for (const QString& program : accessory->linuxPrograms) {
-      QString path = QStandardPaths::findExecutable(program);
-      if (!path.isEmpty() && QProcess::startDetached(path, {})) return {};
-    }
+  for (const QString& program : candidatesFor(request)) {
+    QString path = QStandardPaths::findExecutable(program);
+    if (path.isEmpty() && QFileInfo(program).isAbsolute()) path = program;
+    if (!path.isEmpty() && QProcess::startDetached(path, {})) return true;
   }
-#endif
-  QString name =
-      accessory != nullptr ? QString::fromUtf8(accessory->name) : toQString(request.target);
-  return QString::fromUtf8("没有找到可以启动的%1程序，请先在系统中安装。").arg(name);
+  return false;
 }
 
 }  // namespace tolvar::qt

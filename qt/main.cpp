@@ -4,6 +4,7 @@
 #include "qt/main_window.h"
 #include "qt/message_boxes.h"
 #include "qt/qt_host.h"
+#include "qt/single_instance.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -11,9 +12,16 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   tolvar::qt::applyApplicationStyle(app);
 
+  tolvar::qt::SingleInstance instance;
+  if (!instance.acquire()) {
+    tolvar::qt::showMessageBox(tolvar::secondCopyMessage());
+    return 0;
+  }
+
   tolvar::qt::QtHost host;
   tolvar::qt::showMessageBox(tolvar::welcomeMessage());
   tolvar::qt::MainWindow mainWindow(host);
   mainWindow.show();
+  mainWindow.installTrayIcon();
   return app.exec();
 }

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <map>
@@ -21,6 +22,7 @@ MainWindow::MainWindow(QtHost& host) : host_(host) {
   new WindowRenderer(model_, central);
   setCentralWidget(central);
   buildMenus();
+  buildTrayMenu();
 
   adjustSize();
   // Wide enough for all nine menus in one line.
@@ -28,6 +30,7 @@ MainWindow::MainWindow(QtHost& host) : host_(host) {
   QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   move(screen.center() - rect().center());
 
+  lastState_ = lastNonMinimizedState(state());
   stateTimer_.setInterval(1000);
   connect(&stateTimer_, &QTimer::timeout, this, &MainWindow::hideIfMinimized);
   stateTimer_.start();
@@ -56,9 +59,74 @@ void MainWindow::buildMenus() {
       if (entry.action == CatalogueEntry::Action::window) {
         host_.desktop().show(entry.target);
       } else {
-        host_.launch(entry.launchRequest());
+        LaunchRequest request = entry.launchRequest();
+        if (!host_.launch(request)) host_.ask(launchFailedMessage(request));
       }
     });
+  }
+}
+
+void MainWindow::buildTrayMenu() {
+  trayMenu_.setObjectName("TrayMenu");
+  for (const TrayMenuEntry& entry : tolvar::trayMenu()) {
+    if (entry.command == TrayCommand::separator) {
+      trayMenu_.addSeparator();
+      continue;
+    }
+    QAction* action = trayMenu_.addAction(toQString(entry.caption));
+    TrayCommand command = entry.command;
+    connect(action, &QAction::triggered, this, [this, command] { runTrayCommand(command); });
+    trayActions_[command] = action;
+  }
+  applyResizeRule();
+}
+
+void MainWindow::installTrayIcon() {
+  tray_.installIcon(this, &trayMenu_);
+  tray_.setTip(toQString(kTrayTip));
+  connect(&tray_, &APIStuff::leftClicked, this, &MainWindow::trayIconClicked);
+}
+
+void MainWindow::applyResizeRule() {
+  for (auto& [command, action] : trayActions_)
+    action->setEnabled(trayEntryEnabled(command, state()));
+  if (state() != WindowState::minimized) lastState_ = state();
+}
+
+void MainWindow::trayIconClicked() {
+  if (!trayClickRestores(state(), !isVisible())) return;
+  if (lastState_ == WindowState::maximized) {
+    showMaximized();
+  } else {
+    showNormal();
+  }
+  raise();
+  activateWindow();
+}
+
+void MainWindow::runTrayCommand(TrayCommand command) {
+  switch (command) {
+    case TrayCommand::restore:
+      trayIconClicked();
+      break;
+    case TrayCommand::move:
+      if (windowHandle() != nullptr) windowHandle()->startSystemMove();
+      break;
+    case TrayCommand::size:
+      if (windowHandle() != nullptr)
+        windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
+      break;
+    case TrayCommand::minimize:
+      showMinimized();
+      break;
+    case TrayCommand::maximize:
+      showMaximized();
+      break;
+    case TrayCommand::exit:
+      close();
+      break;
+    case TrayCommand::separator:
+      break;
   }
 }
 
@@ -80,17 +148,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   event->accept();
   stateTimer_.stop();
+  tray_.removeIcon();
   emit ended();
   host_.mainWindowEnded();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange) lastState_ = lastNonMinimizedState(state());
-  if (event->type() == QEvent::WindowStateChange && state() == WindowState::minimized) {
-    lastState_ = static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMaximized
-                     ? WindowState::maximized
-                     : WindowState::normal;
-  }
+  if (event->type() == QEvent::WindowStateChange) applyResizeRule();
   QMainWindow::changeEvent(event);
 }
 

@@ -1,19 +1,22 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMenu>
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 
+#include "qt/api_stuff.h"
 #include "qt/qt_host.h"
-#include "qt/window_renderer.h"
 #include "shell/main_window.h"
+#include "shell/tray_menu.h"
 
 namespace tolvar::qt {
 
 // The main window: the tool catalogue as its menu bar, the reference books and links in its
-// client area, the exit question when it is closed.
+// client area, the tray icon, and the exit question when it is closed.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -22,9 +25,13 @@ class MainWindow : public QMainWindow {
 
   WindowState state() const;
   WindowState lastState() const { return lastState_; }
+  // Puts the icon into the notification area; the start-up does it after the welcome message.
+  void installTrayIcon();
+  QMenu& trayMenu() { return trayMenu_; }
   // Whether a notification-area icon is there to bring a hidden main window back.
   void setTrayIconPresent(std::function<bool()> present) { trayIconPresent_ = std::move(present); }
   void hideIfMinimized();
+  void trayIconClicked();
 
  signals:
   void ended();  // the user chose to exit
@@ -35,13 +42,19 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  void buildTrayMenu();
+  void applyResizeRule();
+  void runTrayCommand(TrayCommand command);
 
   QtHost& host_;
   MainWindowTool clientArea_;
   std::shared_ptr<Window> model_;
   WindowState lastState_ = WindowState::normal;
-  std::function<bool()> trayIconPresent_ = [] {
-    return false;
+  APIStuff tray_;
+  QMenu trayMenu_;
+  std::map<TrayCommand, QAction*> trayActions_;
+  std::function<bool()> trayIconPresent_ = [this] {
+    return tray_.iconShown();
   };
   QTimer stateTimer_;
 };

@@ -20,7 +20,7 @@ class RecordingHost : public WindowHost {
   }
   void shown(Window&, bool) override {}
   void closed(Window&) override {}
-  void launch(const LaunchRequest&) override {}
+  bool launch(const LaunchRequest&) override { return true; }
   std::vector<std::string> messages;
 };
 

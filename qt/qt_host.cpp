@@ -45,14 +45,8 @@ void QtHost::closed(Window& window) {
   quitWhenNothingIsLeft();
 }
 
-void QtHost::launch(const LaunchRequest& request) {
-  QString problem = qt::launch(request);
-  if (!problem.isEmpty()) {
-    MessageBox box;
-    box.text = toStdString(problem);
-    box.icon = MessageIcon::information;
-    ask(box);
-  }
+bool QtHost::launch(const LaunchRequest& request) {
+  return qt::launch(request);
 }
 
 void QtHost::mainWindowEnded() {

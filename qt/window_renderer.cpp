@@ -25,6 +25,7 @@
 
 #include "framework/embedded_data.h"
 #include "framework/utf8.h"
+#include "qt/application_style.h"
 #include "qt/badge_widget.h"
 #include "qt/text_conversion.h"
 
@@ -324,6 +325,18 @@ QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
     case ControlKind::picture: {
       if (c.picture == "badge") {
         w = new BadgeWidget(parent);
+      } else if (c.picture == "double-rule") {
+        auto* rule = new QFrame(parent);
+        rule->setFrameShape(QFrame::HLine);
+        rule->setFrameShadow(QFrame::Sunken);
+        rule->setLineWidth(1);
+        rule->setMidLineWidth(1);
+        rule->setMinimumHeight(6);
+        w = rule;
+      } else if (c.picture == "icon") {
+        auto* label = new QLabel(parent);
+        label->setPixmap(applicationIcon().pixmap(48, 48));
+        w = label;
       } else {
         auto* label = new QLabel(parent);
         if (c.picture.size() > 5 && c.picture.ends_with(".html")) {
@@ -461,7 +474,7 @@ void WindowRenderer::refreshAll(const Control& c) {
   for (ControlChange change :
        {ControlChange::text, ControlChange::caption, ControlChange::items,
         ControlChange::visibility, ControlChange::enabled, ControlChange::checked,
-        ControlChange::colour, ControlChange::cells}) {
+        ControlChange::colour, ControlChange::cells, ControlChange::scroll}) {
     refresh(c.name, change);
   }
 }
@@ -534,6 +547,13 @@ void WindowRenderer::refresh(const std::string& control, ControlChange change) {
             tree->setCurrentItem(*it);
             tree->scrollToItem(*it);
           }
+        }
+      }
+      break;
+    case ControlChange::scroll:
+      if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+          if ((*it)->data(0, Qt::UserRole).toInt() == s.scrolledItem) tree->scrollToItem(*it);
         }
       }
       break;

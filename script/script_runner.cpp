@@ -222,8 +222,10 @@ void ScriptRunner::shown(Window& window, bool) {
 
 void ScriptRunner::closed(Window&) {}
 
-void ScriptRunner::launch(const LaunchRequest& request) {
+// Nothing is started headless; the request is reported as handed over.
+bool ScriptRunner::launch(const LaunchRequest& request) {
   print(Json{{"launch", request.target}});
+  return true;
 }
 
 void ScriptRunner::print(const Json& line) {

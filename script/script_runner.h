@@ -25,7 +25,7 @@ class ScriptRunner : public WindowHost {
   Answer ask(const MessageBox& box) override;
   void shown(Window& window, bool created) override;
   void closed(Window& window) override;
-  void launch(const LaunchRequest& request) override;
+  bool launch(const LaunchRequest& request) override;
 
  private:
   using Json = nlohmann::ordered_json;

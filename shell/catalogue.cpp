@@ -54,6 +54,23 @@ LaunchRequest CatalogueEntry::launchRequest() const {
           target};
 }
 
+MessageBox launchFailedMessage(const LaunchRequest& request) {
+  static const std::pair<const char*, const char*> accessories[] = {
+      {"NOTEPAD.EXE", "记事本"}, {"calc.exe", "计算器"}, {"mspaint.exe", "画图"}};
+  MessageBox box;
+  box.icon = MessageIcon::information;
+  if (request.kind == LaunchRequest::Kind::link) {
+    box.text = "没有找到可以打开此地址的程序：" + request.target;
+    return box;
+  }
+  std::string name = request.target;
+  for (const auto& [program, caption] : accessories) {
+    if (request.target == program) name = caption;
+  }
+  box.text = "没有找到可以启动的" + name + "程序，请先在系统中安装。";
+  return box;
+}
+
 const std::vector<CatalogueEntry>& toolCatalogue() {
   static const std::vector<CatalogueEntry> catalogue =
       parseCatalogue(embeddedData("shell/catalogue.tsv"));

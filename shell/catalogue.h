@@ -24,4 +24,7 @@ struct CatalogueEntry {
 // standing where its first entry stands.
 const std::vector<CatalogueEntry>& toolCatalogue();
 
+// What the user is told when a catalogue entry's program or address found no taker.
+MessageBox launchFailedMessage(const LaunchRequest& request);
+
 }  // namespace tolvar

@@ -63,6 +63,12 @@ MessageBox welcomeMessage() {
   return box;
 }
 
+MessageBox secondCopyMessage() {
+  MessageBox box;
+  box.text = "程序已经运行,不能再次装载，请注意托盘区图标！";
+  return box;
+}
+
 MessageBox exitQuestion() {
   MessageBox box;
   box.title = "退出提示";

@@ -24,6 +24,7 @@ WindowState lastNonMinimizedState(WindowState current);
 bool timerHidesMainWindow(WindowState current, bool trayIconPresent);
 
 MessageBox welcomeMessage();
-MessageBox exitQuestion();  // Yes: go to the notification area; No: exit
+MessageBox secondCopyMessage();  // shown by a copy that finds the toolbox already running
+MessageBox exitQuestion();       // Yes: go to the notification area; No: exit
 
 }  // namespace tolvar

@@ -1,5 +1,7 @@
 #include "tools/all_tools.h"
 
+#include "shell/shell_windows.h"
+
 #include "tools/distance/distance_tools.h"
 #include "tools/fuel/fuel_tools.h"
 #include "tools/noise/noise_tools.h"
@@ -10,6 +12,7 @@ namespace tolvar {
 
 ToolRegistry allTools() {
   ToolRegistry registry;
+  registerShellWindows(registry);
   noise::registerNoiseTools(registry);
   fuel::registerFuelTools(registry);
   distance::registerDistanceTools(registry);
