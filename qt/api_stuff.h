@@ -19,6 +19,7 @@ class APIStuff : public QObject {
   // Whether an icon is there that can bring a hidden window back: the desktop may have no
   // notification area at all.
   bool iconShown() const;
+  bool installed() const { return installed_; }
 
  signals:
   void leftClicked();

@@ -28,6 +28,7 @@ class MainWindow : public QMainWindow {
   // Puts the icon into the notification area; the start-up does it after the welcome message.
   void installTrayIcon();
   QMenu& trayMenu() { return trayMenu_; }
+  const APIStuff& tray() const { return tray_; }
   // Whether a notification-area icon is there to bring a hidden main window back.
   void setTrayIconPresent(std::function<bool()> present) { trayIconPresent_ = std::move(present); }
   void hideIfMinimized();
