@@ -234,7 +234,8 @@ bool Window::type(std::string_view control, char32_t key) {
 }
 
 void Window::focus(std::string_view control) {
-  if (this->control(control).kind == ControlKind::numericField) {
+  const Control& field = this->control(control);
+  if (field.kind == ControlKind::numericField && field.selectAllOnFocus) {
     select(control, 0, text(control).size());
   }
   dispatch(Event::focus, control);

@@ -61,6 +61,9 @@ struct Control {
   bool tooltipBackground = false;  // drawn on the desktop's tooltip colour (basis notes)
   bool emphasised = false;         // a window's heading
   bool editable = true;            // choice lists: whether a text can be typed
+  bool acrossColumns = false;      // in a window of several columns: a row of the whole width
+  bool startsColumn = false;       // in a window of several columns: the first row of a column
+  bool selectAllOnFocus = true;    // numeric entry fields; some filter keys but keep the caret
   bool readOnly = false;
   bool visible = true;
   bool enabled = true;
@@ -93,6 +96,18 @@ struct Control {
   }
   Control&& locked() && {
     readOnly = true;
+    return std::move(*this);
+  }
+  Control&& spanningColumns() && {
+    acrossColumns = true;
+    return std::move(*this);
+  }
+  Control&& startingColumn() && {
+    startsColumn = true;
+    return std::move(*this);
+  }
+  Control&& withoutSelectAll() && {
+    selectAllOnFocus = false;
     return std::move(*this);
   }
   Control&& withLines(int count) && {

@@ -50,6 +50,7 @@ class CounterTool : public Tool {
   static WindowDescriptor describe() {
     WindowDescriptor d{"计数", {}};
     d.add(numericField("Number", "数值：", "12.5"));
+    d.add(numericField("Caret", "光标：", "5").withoutSelectAll());
     d.add(textField("Source", "源：", ""));
     d.add(textField("Mirror", "镜像：", ""));
     d.add(resultField("Shown", "次数：", " "));
@@ -141,6 +142,12 @@ TEST_F(WindowModel, FocusSelectsAllSoTheNextDigitReplacesTheText) {
   EXPECT_EQ(w.state("Number").selectionLength, 2u);
   w.type("Number", U'8');
   EXPECT_EQ(w.text("Number"), "8");
+  // Some numeric fields filter keys but keep the caret where it was.
+  w.select("Caret", 1, 0);
+  w.focus("Caret");
+  EXPECT_EQ(w.state("Caret").selectionLength, 0u);
+  w.type("Caret", U'x');
+  EXPECT_EQ(host_.messages.size(), 1u);
   // Plain text fields neither select on focus nor filter.
   w.edit("Source", "ab");
   w.focus("Source");

@@ -191,35 +191,66 @@ void WindowRenderer::build() {
           }
         }
 
-        auto* outer = new QHBoxLayout(host);
-        std::size_t perColumn = (rows.size() + static_cast<std::size_t>(columns) - 1) /
-                                static_cast<std::size_t>(std::max(columns, 1));
-        for (std::size_t start = 0; start < rows.size();
-             start += std::max<std::size_t>(perColumn, 1)) {
+        // Rows of the whole width stand above the columns when they come first, below them
+        // otherwise; the others flow into the columns, split where a row starts a column or
+        // else into equal counts.
+        std::vector<Row*> above, below;
+        std::vector<std::vector<Row*>> columnRows(1);
+        bool explicitSplit = std::any_of(rows.begin(), rows.end(), [&](const Row& r) {
+          return !r.name.empty() && d.find(r.name)->startsColumn;
+        });
+        for (Row& row : rows) {
+          const Control* c = row.name.empty() ? nullptr : d.find(row.name);
+          if (columns > 1 && c != nullptr && c->acrossColumns) {
+            (columnRows.front().empty() ? above : below).push_back(&row);
+            continue;
+          }
+          if (explicitSplit && c != nullptr && c->startsColumn && !columnRows.back().empty()) {
+            columnRows.emplace_back();
+          }
+          columnRows.back().push_back(&row);
+        }
+        if (!explicitSplit && columns > 1) {
+          std::vector<Row*> all = columnRows.front();
+          std::size_t perColumn = (all.size() + static_cast<std::size_t>(columns) - 1) /
+                                  static_cast<std::size_t>(columns);
+          columnRows.clear();
+          for (std::size_t i = 0; i < all.size(); ++i) {
+            if (i % std::max<std::size_t>(perColumn, 1) == 0) columnRows.emplace_back();
+            columnRows.back().push_back(all[i]);
+          }
+        }
+        auto place = [](QGridLayout* grid, Row& row, int r) {
+          if (!row.buttons.empty()) {
+            auto* line = new QHBoxLayout;
+            line->addStretch();
+            for (QWidget* b : row.buttons) line->addWidget(b);
+            line->addStretch();
+            grid->addLayout(line, r, 0, 1, 4);
+          } else if (row.beside) {
+            if (row.caption) grid->addWidget(row.caption, r, 0);
+            grid->addWidget(row.field, r, 1);
+            if (row.unit) grid->addWidget(row.unit, r, 2);
+            grid->addLayout(row.beside, r, 3);
+          } else {
+            grid->addWidget(row.field, r, 0, 1, 4);
+          }
+        };
+        auto gridOf = [&](const std::vector<Row*>& list, bool stretchBelow) {
           auto* grid = new QGridLayout;
           grid->setHorizontalSpacing(6);
           grid->setColumnStretch(1, 1);
           int r = 0;
-          for (std::size_t i = start; i < std::min(rows.size(), start + perColumn); ++i, ++r) {
-            Row& row = rows[i];
-            if (!row.buttons.empty()) {
-              auto* line = new QHBoxLayout;
-              line->addStretch();
-              for (QWidget* b : row.buttons) line->addWidget(b);
-              line->addStretch();
-              grid->addLayout(line, r, 0, 1, 4);
-            } else if (row.beside) {
-              if (row.caption) grid->addWidget(row.caption, r, 0);
-              grid->addWidget(row.field, r, 1);
-              if (row.unit) grid->addWidget(row.unit, r, 2);
-              grid->addLayout(row.beside, r, 3);
-            } else {
-              grid->addWidget(row.field, r, 0, 1, 4);
-            }
-          }
-          grid->setRowStretch(r, 1);
-          outer->addLayout(grid);
-        }
+          for (Row* row : list) place(grid, *row, r++);
+          if (stretchBelow) grid->setRowStretch(r, 1);
+          return grid;
+        };
+        auto* outer = new QVBoxLayout(host);
+        if (!above.empty()) outer->addLayout(gridOf(above, false));
+        auto* side = new QHBoxLayout;
+        for (const auto& list : columnRows) side->addLayout(gridOf(list, true));
+        outer->addLayout(side);
+        if (!below.empty()) outer->addLayout(gridOf(below, false));
       };
   layOut("", -1, container_, std::max(d.columns, 1));
   for (const Control& c : d.controls) refreshAll(c);

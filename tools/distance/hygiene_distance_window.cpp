@@ -2,9 +2,7 @@
 
 #include <array>
 
-#include "framework/keystroke_filter.h"
 #include "framework/number_format.h"
-#include "framework/utf8.h"
 #include "framework/window.h"
 
 namespace tolvar::distance {
@@ -14,11 +12,11 @@ constexpr std::array<const char*, 3> kInputFields = {"Text7", "Text1", "Text8"};
 
 WindowDescriptor describe() {
   WindowDescriptor d{kHygieneDistanceTitle, {}};
-  d.add(label("Heading", "卫生防护距离计算"));
+  d.add(heading("Heading", "卫生防护距离计算"));
   d.add(frame("Frame1", "参数输入"));
-  d.add(textField("Text7", "无组织排放量Kg/h）：", "0.005").in("Frame1"));
-  d.add(textField("Text1", "标准浓度限值（mg/M3）：", "0.03").in("Frame1"));
-  d.add(textField("Text8", "生产单元占地面积（M2）：", "200").in("Frame1"));
+  d.add(numericField("Text7", "无组织排放量Kg/h）：", "0.005").withoutSelectAll().in("Frame1"));
+  d.add(numericField("Text1", "标准浓度限值（mg/M3）：", "0.03").withoutSelectAll().in("Frame1"));
+  d.add(numericField("Text8", "生产单元占地面积（M2）：", "200").withoutSelectAll().in("Frame1"));
   d.add(choiceList("Combo1", "请选择风速（m/s）：", {"大于4", "大于2小于4", "小于2"}).in("Frame1"));
   d.add(choiceList("Combo4", "排放同种有害气体的排气筒：", {"有", "无"}).in("Frame1"));
   d.add(
@@ -42,25 +40,9 @@ WindowDescriptor describe() {
   return d;
 }
 
-// These fields filter keystrokes like numeric entry fields but keep the caret where the user
-// puts it instead of selecting the whole text on focus.
-bool filterKeystroke(Window& w, const char* field, char32_t key) {
-  const ControlState& state = w.state(field);
-  std::size_t caret =
-      utf8::characterCount(std::string_view(state.text).substr(0, state.selectionStart));
-  if (auto refusal = refusedKeystroke(key, state.text, caret)) {
-    w.message(std::string(*refusal));
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 HygieneDistanceWindow::HygieneDistanceWindow() : Tool(describe()) {
-  for (const char* field : kInputFields) {
-    onKey(field, [field](Window& w, char32_t key) { return filterKeystroke(w, field, key); });
-  }
   on(Event::choose, "Combo4", [](Window& w) {
     const std::string& stacks = w.text("Combo4");
     w.setVisible("Combo2", stacks == "有");

@@ -68,24 +68,16 @@ void addWithButtons(WindowDescriptor& d, Control field) {
 
 WindowDescriptor describe() {
   WindowDescriptor d{kCoalPollutantsTitle, {}};
-  // Sixteen top-level rows in two columns of eight: the left column ends with the basis note,
-  // since a row cannot span both columns.
+  // Smoke and dust on the left, the gases on the right, the basis note across the bottom.
   d.columns = 2;
-  d.add(label("Heading", "燃煤污染物排放量的计算"));
+  d.add(heading("Heading", "燃煤污染物排放量的计算").spanningColumns());
   addWithButtons(d, input("Text1", "B--耗煤量，T：", "300"));
   addWithButtons(d, input("Text2", "A--煤中灰分，%：", "25"));
   addWithButtons(d, input("Text3", "dfh--灰分中烟尘，%：", "20"));
   addWithButtons(d, input("Text4", "Cfh--烟尘中可燃物，%：", "30"));
   addWithButtons(d, input("Text5", "η1--除尘系统除尘效率，%：", "83.3"));
   addWithButtons(d, result("Text6", "Gsd--烟尘排放量，kg："));
-  d.add(frame("Frame1", "黑龙江省燃料燃烧排放大气污染物物料衡算办法（暂行）"));
-  Control basis = note("Note", std::string(embeddedData("fuel/coal_pollutants_basis.txt")))
-                      .in("Frame1")
-                      .locked()
-                      .withLines(8);
-  basis.tooltipBackground = true;
-  d.add(std::move(basis));
-  addWithButtons(d, input("Text9", "S --燃煤全硫分含量，%：", "0.24"));
+  addWithButtons(d, input("Text9", "S --燃煤全硫分含量，%：", "0.24").startingColumn());
   addWithButtons(d, input("Text8", "η2--二氧化硫脱除效率(%)：", "90"));
   addWithButtons(d, result("Text10", "Gso2--SO2排放量，kg："));
   addWithButtons(d, input("Text7", "η3--燃煤中NOX的转化率，%：", "50"));
@@ -93,6 +85,13 @@ WindowDescriptor describe() {
   addWithButtons(d, input("Text12", "C --燃煤中碳含量，%：", "80"));
   addWithButtons(d, input("Text13", "Q --燃煤燃烧不完全值，%：", "3"));
   addWithButtons(d, result("Text14", "Gco--CO排放量，kg："));
+  d.add(frame("Frame1", "黑龙江省燃料燃烧排放大气污染物物料衡算办法（暂行）").spanningColumns());
+  Control basis = note("Note", std::string(embeddedData("fuel/coal_pollutants_basis.txt")))
+                      .in("Frame1")
+                      .locked()
+                      .withLines(8);
+  basis.tooltipBackground = true;
+  d.add(std::move(basis));
   return d;
 }
 

@@ -12,7 +12,7 @@ WindowDescriptor describe() {
   WindowDescriptor d{kFlueGasVolumeTitle, {}};
   // The heading and the framed fields form the left column, the basis note the right one.
   d.columns = 2;
-  d.add(label("Heading", "每kg燃料燃烧时产生的烟气量计算"));
+  d.add(heading("Heading", "每kg燃料燃烧时产生的烟气量计算").spanningColumns());
   d.add(frame("Frame1", ""));
   d.add(choiceList("Combo1", "请选择燃料类型：", {"固体燃料", "液体燃料", "气体燃料", "天燃气"})
             .in("Frame1"));

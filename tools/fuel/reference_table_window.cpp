@@ -12,7 +12,7 @@ WindowDescriptor describe(const ReferenceTable& table) {
     d.add(label("Label" + std::to_string(++labels), text));
   };
   for (const std::string& text : table.above) addLabel(text);
-  if (!table.heading.empty()) d.add(label("Heading", table.heading));
+  if (!table.heading.empty()) d.add(heading("Heading", table.heading));
   if (!table.rows.empty()) d.add(tableGrid("Table", table.rows));
   for (const std::string& text : table.below) addLabel(text);
   return d;

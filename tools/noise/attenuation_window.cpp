@@ -7,7 +7,7 @@ namespace {
 
 WindowDescriptor describe() {
   WindowDescriptor d{kAttenuationTitle, {}};
-  d.add(label("Heading", "噪声源衰减计算"));
+  d.add(heading("Heading", "噪声源衰减计算"));
   d.add(textField("Text1", "点声源：", "75").withColour(kDarkGreen));
   d.add(textField("Text2", "距点声源X米处：", "50").withColour(kDarkGreen));
   d.add(resultField("Text3", "距点声源X米处结果=", " ").withColour(kDarkGreen));

@@ -12,7 +12,7 @@ constexpr const char* kNoDifferenceText = "";
 
 WindowDescriptor describe() {
   WindowDescriptor d{kLevelDifferenceTitle, {}};
-  d.add(label("Heading", "分贝相减运算"));
+  d.add(heading("Heading", "分贝相减运算"));
   d.add(textField("Text1", "被减数[dB]", "68").withColour(kDarkGreen));
   d.add(label("MinusSign", "－").besideField("Text1"));
   d.add(textField("Text2", "减数[dB]", "65").withColour(kDarkGreen));
