@@ -58,12 +58,11 @@ WindowDescriptor describe() {
   WindowDescriptor d{kFixedRoofTankTitle, {}};
   d.columns = 2;
   d.add(label("Heading", "固定顶罐的呼吸排放量和工作排放量的计算"));
-  d.add(frame("Frame1", ""));
-  d.add(label("Label1", "请选择贮罐贮存的有机溶液的种类：").in("Frame1"));
-  d.add(optionButton("Option1", "石油原油", true).in("Frame1"));
-  d.add(optionButton("Option2", "其他有机液体").in("Frame1"));
+  d.add(label("Label1", "请选择贮罐贮存的有机溶液的种类："));
+  d.add(optionButton("Option1", "石油原油", true));
+  d.add(optionButton("Option2", "其他有机液体"));
   auto input = [&](const char* name, const char* caption, const char* text) {
-    d.add(textField(name, caption, text).in("Frame1").withColour(kDarkGreen));
+    d.add(textField(name, caption, text).withColour(kDarkGreen));
   };
   input("Text1", "M-储罐内蒸气的分子量：", "150");
   input("Text2", "P-在大量液体状态下，真实的蒸气压力（Pa）：", "10100");
@@ -75,14 +74,13 @@ WindowDescriptor describe() {
   input("Text8", "KC-产品因子：", "0.65");
   input("Text10", "K-固顶贮罐年周转次数（次）：", "");
   input("Text9", "KN-周转因子（无量纲）：", "");
-  d.add(button("Command1", "刷新结果").in("Frame1"));
-  d.add(
-      resultField("Text11", "LB-固定顶罐的呼吸排放量（Kg/a）：", "").in("Frame1").withColour(kRed));
+  d.add(button("Command1", "刷新结果"));
+  d.add(resultField("Text11", "LB-固定顶罐的呼吸排放量（Kg/a）：", "").withColour(kRed));
   d.add(resultField("Text12", "LW-固定顶罐的工作损失（Kg/m3投入量）：", "")
-            .in("Frame1")
+
             .withColour(kRed));
   for (const Hint& hint : kHints) {
-    d.add(button(hint.button, "......?").in("Frame1").besideField(hint.field));
+    d.add(button(hint.button, "......?").besideField(hint.field));
   }
   d.add(frame("Frame2", "说明"));
   Control explanation =
