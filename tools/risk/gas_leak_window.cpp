@@ -22,7 +22,7 @@ constexpr std::array<SingleInput, 6> kInputs = {{
 WindowDescriptor describe() {
   WindowDescriptor d{kGasLeakTitle, {}};
   d.columns = 2;
-  d.add(label("Heading", "风险评价气体泄漏量的计算"));
+  d.add(heading("Heading", "风险评价气体泄漏量的计算").spanningColumns());
   d.add(frame("Frame1", "参数输入"));
   d.add(textField("Text1", "请输入裂口面积（m2）：", "0.02").in("Frame1").withColour(kDarkGreen));
   d.add(textField("Text2", "请输入容器介质压力（Pa）：", "12000")
@@ -37,7 +37,7 @@ WindowDescriptor describe() {
   d.add(textField("Text7", "气体绝热指数（热容比）：", "1.5").in("Frame1").withColour(kDarkGreen));
   d.add(button("Command1", "计算"));
   d.add(resultField("Text6", "气体泄漏速度（Kg/s）：", "").withColour(kRed));
-  d.add(label("FormulaLabel", "计算公式："));
+  d.add(label("FormulaLabel", "计算公式：").startingColumn());
   d.add(picture("Picture1", "risk/gas_leak_formula.html"));
   Control basis =
       note("Note",

@@ -23,7 +23,7 @@ constexpr std::array<SingleInput, 6> kInputs = {{
 WindowDescriptor describe() {
   WindowDescriptor d{kLiquidLeakTitle, {}};
   d.columns = 2;
-  d.add(label("Heading", "风险评价液体泄漏量的计算"));
+  d.add(heading("Heading", "风险评价液体泄漏量的计算").spanningColumns());
   d.add(frame("Frame1", "参数输入"));
   d.add(textField("Text1", "A--裂口面积（m^2）：", "0.02").in("Frame1").withColour(kDarkGreen));
   d.add(textField("Text7", "Cd--液体泄漏系数：", "0.62").in("Frame1").withColour(kDarkGreen));
@@ -33,7 +33,7 @@ WindowDescriptor describe() {
   d.add(textField("Text5", "ρ--液体密度（Kg/m3）：", "0.8").in("Frame1").withColour(kDarkGreen));
   d.add(button("Command1", "计算"));
   d.add(resultField("Text6", "QL--液体泄漏速度（Kg/s）：", "").withColour(kRed));
-  d.add(label("FormulaLabel", "计算公式："));
+  d.add(label("FormulaLabel", "计算公式：").startingColumn());
   d.add(picture("Picture1", "risk/liquid_leak_formula.html"));
   Control basis = note("Note",
                        "式中：\r\n"

@@ -15,7 +15,7 @@ constexpr std::array<const char*, 4> kPanels = {"Frame1", "Frame2", "Frame3", "F
 
 WindowDescriptor describe() {
   WindowDescriptor d{kPoolEvaporationTitle, {}};
-  d.add(label("Heading", "蒸发量的计算"));
+  d.add(heading("Heading", "蒸发量的计算"));
   d.add(tabStrip(kTabStrip, {"闪蒸蒸发", "热量蒸发", "质量蒸发", "总蒸发量"})
             .withTooltip("总蒸发量必须在前面三种蒸发量计算完毕后，再输入相应时间，后计算！"));
   for (std::size_t page = 0; page < kPanels.size(); ++page) {

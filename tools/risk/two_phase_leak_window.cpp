@@ -10,7 +10,7 @@ namespace {
 WindowDescriptor describe() {
   WindowDescriptor d{kTwoPhaseLeakTitle, {}};
   d.columns = 2;
-  d.add(label("Heading", "风险评价液气两相泄漏量的计算"));
+  d.add(heading("Heading", "风险评价液气两相泄漏量的计算").spanningColumns());
   d.add(frame("Frame1", "参数输入"));
   auto input = [&](const char* name, const char* caption, const char* text) {
     d.add(textField(name, caption, text).in("Frame1").withColour(kDarkGreen));
@@ -24,7 +24,7 @@ WindowDescriptor describe() {
   input("Text8", "液体蒸发的蒸气密度，kg/m3：", "1000");
   input("Text9", "液体密度，kg/m3：", "1200");
   d.add(resultField("Text6", "两相流泄速度（Kg/s）：", "").withColour(kRed));
-  d.add(label("FormulaLabel", "计算公式："));
+  d.add(label("FormulaLabel", "计算公式：").startingColumn());
   d.add(picture("Picture1", "risk/two_phase_leak_formula.html"));
   Control basis = note("Note",
                        "式中：\r\n"

@@ -57,7 +57,7 @@ constexpr std::array<LossInput, 9> kLossInputs = {{
 WindowDescriptor describe() {
   WindowDescriptor d{kFixedRoofTankTitle, {}};
   d.columns = 2;
-  d.add(label("Heading", "固定顶罐的呼吸排放量和工作排放量的计算"));
+  d.add(heading("Heading", "固定顶罐的呼吸排放量和工作排放量的计算").spanningColumns());
   d.add(label("Label1", "请选择贮罐贮存的有机溶液的种类："));
   d.add(optionButton("Option1", "石油原油", true));
   d.add(optionButton("Option2", "其他有机液体"));
@@ -82,7 +82,7 @@ WindowDescriptor describe() {
   for (const Hint& hint : kHints) {
     d.add(button(hint.button, "......?").besideField(hint.field));
   }
-  d.add(frame("Frame2", "说明"));
+  d.add(frame("Frame2", "说明").startingColumn());
   Control explanation =
       note("Note",
            "储存有机液体的基本罐型有固定顶罐、浮顶罐、可变蒸气空间罐和压力罐等五种，"
