@@ -36,7 +36,7 @@ constexpr std::array<Stability, 3> kStabilities = {{
     {"稳定E,F", 0.005285, 0.3},
 }};
 
-// The heat formula's π, with the two decimals the guideline's worked examples use.
+// π with two decimals, as the heat formula has always used it; the shown rates depend on it.
 constexpr double kPi = 3.14;
 constexpr double kGasConstant = 8.314;
 

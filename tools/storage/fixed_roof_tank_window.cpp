@@ -76,9 +76,7 @@ WindowDescriptor describe() {
   input("Text9", "KN-周转因子（无量纲）：", "");
   d.add(button("Command1", "刷新结果"));
   d.add(resultField("Text11", "LB-固定顶罐的呼吸排放量（Kg/a）：", "").withColour(kRed));
-  d.add(resultField("Text12", "LW-固定顶罐的工作损失（Kg/m3投入量）：", "")
-
-            .withColour(kRed));
+  d.add(resultField("Text12", "LW-固定顶罐的工作损失（Kg/m3投入量）：", "").withColour(kRed));
   for (const Hint& hint : kHints) {
     d.add(button(hint.button, "......?").besideField(hint.field));
   }
