@@ -59,12 +59,17 @@ std::string plainTextOf(double value, int significantDigits) {
         text += digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
       }
     } else {
-      text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+      text += "0.";
+      text.append(static_cast<std::size_t>(-exponent - 1), '0');
+      text += digits;
     }
     return text;
   }
   text += digits.substr(0, 1);
-  if (digits.size() > 1) text += "." + digits.substr(1);
+  if (digits.size() > 1) {
+    text += '.';
+    text.append(digits, 1);
+  }
   char exponentText[16];
   std::snprintf(exponentText, sizeof exponentText, "E%c%02d", exponent < 0 ? '-' : '+',
                 std::abs(exponent));

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -34,6 +36,16 @@ namespace {
 
 constexpr int kFieldMinimumWidth = 130;
 constexpr int kWrapLabelsLongerThan = 36;  // characters; longer labels wrap instead of widening
+
+// A style that draws a tree's branch lines and expand boxes, which the default style leaves out.
+QStyle* linedTreeStyle() {
+  static QStyle* style = [] {
+    QStyle* lined = QStyleFactory::create("Windows");
+    if (lined != nullptr) lined->setParent(QCoreApplication::instance());
+    return lined;
+  }();
+  return style;
+}
 
 QColor colourOf(Rgb rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
@@ -339,6 +351,7 @@ QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
       tree->setHeaderHidden(true);
       tree->setRootIsDecorated(true);
       tree->setFrameShape(QFrame::StyledPanel);
+      tree->setStyle(linedTreeStyle());
       std::vector<QTreeWidgetItem*> items;
       for (std::size_t i = 0; i < c.treeNodes.size(); ++i) {
         const TreeNode& node = c.treeNodes[i];
