@@ -306,7 +306,7 @@ QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
     case ControlKind::richText: {
       auto* view = new QTextBrowser(parent);
       view->setOpenLinks(false);
-      view->setMinimumSize(360, 200);
+      view->setMinimumSize(520, 380);
       w = view;
       break;
     }
