@@ -264,7 +264,10 @@ void WindowRenderer::build() {
         outer->addLayout(side);
         if (!below.empty()) outer->addLayout(gridOf(below, false));
       };
+  // Widgets report changes while they are filled; those are not the user's actions.
+  updating_ = true;
   layOut("", -1, container_, std::max(d.columns, 1));
+  updating_ = false;
   for (const Control& c : d.controls) refreshAll(c);
 }
 
