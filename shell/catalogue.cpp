@@ -4,20 +4,11 @@
 #include <stdexcept>
 
 #include "framework/embedded_data.h"
+#include "framework/tab_separated.h"
 #include "shell/maker.h"
 
 namespace tolvar {
 namespace {
-
-std::vector<std::string> splitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-    fields.push_back(line.substr(start, tab - start));
-  }
-  fields.push_back(line.substr(start));
-  return fields;
-}
 
 CatalogueEntry::Action actionNamed(const std::string& name) {
   if (name == "window") return CatalogueEntry::Action::window;

@@ -5,19 +5,10 @@
 #include <stdexcept>
 
 #include "framework/embedded_data.h"
+#include "framework/tab_separated.h"
 
 namespace tolvar::fuel {
 namespace {
-
-std::vector<std::string> splitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
-    fields.push_back(line.substr(start, tab - start));
-  }
-  fields.push_back(line.substr(start));
-  return fields;
-}
 
 [[noreturn]] void reject(int lineNumber, const std::string& why) {
   throw std::invalid_argument("reference tables, line " + std::to_string(lineNumber) + ": " + why);
