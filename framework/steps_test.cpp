@@ -1,5 +1,7 @@
 #include "framework/steps.h"
 
+#include "framework/number_format.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -64,9 +66,11 @@ TEST(ResumeNext, AFieldWrittenFromFailingArithmeticKeepsItsText) {
   EXPECT_EQ(field.text, "12");
   steps.write(field, [] { return std::to_string(strictDouble("x")); });
   EXPECT_EQ(field.text, "12");
-  // A stored infinity is shown: writing it is no arithmetic.
-  steps.write(field, [&] { return infinite > 0 ? std::string("Inf") : std::string("?"); });
+  // A stored infinity is shown: formatting it is no failed arithmetic.
+  steps.write(field, [&] { return plainText(infinite); });
   EXPECT_EQ(field.text, "Inf");
+  steps.write(field, [&] { return maskedText(-infinite, "######.##"); });
+  EXPECT_EQ(field.text, "-Inf");
   EXPECT_EQ(steps.failedSteps(), 2);
 }
 
