@@ -81,17 +81,6 @@ class Steps {
     }
   }
 
-  // A step without a numeric target, such as a call that may fail in a conversion.
-  template <typename Action>
-  void run(Action&& action) {
-    if (stopped()) return;
-    try {
-      action();
-    } catch (const StepFailure& failure) {
-      fail(failure.what());
-    }
-  }
-
   int failedSteps() const { return failedSteps_; }
   const std::optional<std::string>& firstFailure() const { return firstFailure_; }
   bool stopped() const { return mode_ == OnFailure::stop && failedSteps_ > 0; }

@@ -87,14 +87,6 @@ class Window : public std::enable_shared_from_this<Window> {
   void select(std::string_view control, std::size_t start, std::size_t length);
   void scrollTo(std::string_view control, int item);  // brings a tree node or list item into view
 
-  // A handle that steps write through: field(name).setText(...).
-  struct Field {
-    Window& window;
-    std::string name;
-    void setText(std::string text) const { window.setText(name, std::move(text)); }
-  };
-  Field field(std::string_view control) { return Field{*this, std::string(control)}; }
-
   // What the user does, from the view or a script.
   void load();
   void edit(std::string_view control, std::string text);  // one edit; fires change once

@@ -38,7 +38,6 @@ struct Rgb {
 inline constexpr Rgb kDarkGreen{0, 128, 0};
 inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kBlue{0, 0, 255};
 
 struct TreeNode {
   std::string text;

@@ -149,7 +149,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   stateTimer_.stop();
   tray_.removeIcon();
-  emit ended();
   host_.mainWindowEnded();
 }
 

@@ -34,9 +34,6 @@ class MainWindow : public QMainWindow {
   void hideIfMinimized();
   void trayIconClicked();
 
- signals:
-  void ended();  // the user chose to exit
-
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;

@@ -15,7 +15,7 @@ ToolWindow::ToolWindow(std::shared_ptr<Window> window, std::function<void()> onC
   setObjectName(toQString(window->title()));
   setWindowTitle(toQString(window->title()));
   auto* content = new QWidget;
-  renderer_ = new WindowRenderer(std::move(window), content);
+  new WindowRenderer(std::move(window), content);  // a child of content, gone with it
   auto* scroll = new QScrollArea(this);
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setWidgetResizable(true);

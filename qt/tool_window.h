@@ -17,7 +17,6 @@ class ToolWindow : public QWidget {
 
  public:
   ToolWindow(std::shared_ptr<Window> window, std::function<void()> onClose);
-  WindowRenderer& renderer() { return *renderer_; }
   // The size that shows every control without scrolling; smaller screens get scroll bars.
   QSize preferredSize() const { return preferredSize_; }
 
@@ -25,7 +24,6 @@ class ToolWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  WindowRenderer* renderer_;
   QSize preferredSize_;
   std::function<void()> onClose_;
 };
