@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, configures and builds into
-# build/. Quick when everything is already there.
+# Installs the Debian packages that building, testing and packaging need. Quick when everything
+# is already there. The build folders are configured by start.sh, test.sh and package.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          nlohmann-json3-dev libbenchmark-dev fonts-noto-cjk)
+          nlohmann-json3-dev libbenchmark-dev fonts-noto-cjk
+          desktop-file-utils appstream dpkg-dev file g++-mingw-w64-x86-64-posix)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -16,10 +17,3 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
-
-# One build serves the toolbox and the tests, always with the sanitizers, so that switching
-# between the two commands never rebuilds everything.
-if [ ! -f build/build.ninja ]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVAR_SANITIZE=ON
-fi
-cmake --build build
