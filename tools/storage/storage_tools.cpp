@@ -2,12 +2,14 @@
 
 #include "tools/storage/fixed_roof_tank_source_window.h"
 #include "tools/storage/fixed_roof_tank_window.h"
+#include "tools/storage/seal_leak_window.h"
 
 namespace tolvar::storage {
 
 void registerStorageTools(ToolRegistry& registry) {
   registerTool<FixedRoofTankWindow>(registry, kFixedRoofTankTitle);
   registerTool<FixedRoofTankSourceWindow>(registry, kFixedRoofTankSourceTitle);
+  registerTool<SealLeakWindow>(registry, kSealLeakTitle);
 }
 
 }  // namespace tolvar::storage
