@@ -27,8 +27,7 @@ WindowDescriptor describe() {
            "有害物质的散发量主要取决于该物质在室温下的饱和蒸气压和空气的流动情况。"
            "常见有害物质的A、B常数见下表，请按所存放的物质输入。")
           .locked()
-          .startingColumn()
-          .withLines(4);
+          .startingColumn();
   basis.tooltipBackground = true;
   d.add(std::move(basis));
   addCoefficientTable(d);

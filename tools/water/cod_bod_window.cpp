@@ -38,8 +38,7 @@ WindowDescriptor describe() {
            "八种废水中各自的 BOD5与 CODcr(x)线性关系密切 ，据此可以由该类污染物的COD折算BOD5，"
            "此处折算有经验算法，折算出的BOD5可供参考！")
           .locked()
-          .spanningColumns()
-          .withLines(4);
+          .spanningColumns();
   explanation.tooltipBackground = true;
   d.add(std::move(explanation));
   return d;
