@@ -1,0 +1,9 @@
+#pragma once
+
+#include "framework/tool.h"
+
+namespace tolvar::water {
+
+void registerWaterTools(ToolRegistry& registry);
+
+}  // namespace tolvar::water
