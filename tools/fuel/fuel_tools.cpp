@@ -4,6 +4,8 @@
 
 #include "tools/fuel/coal_pollutants_window.h"
 #include "tools/fuel/flue_gas_volume_window.h"
+#include "tools/fuel/gas_pollutants_window.h"
+#include "tools/fuel/oil_pollutants_window.h"
 #include "tools/fuel/reference_table_window.h"
 #include "tools/fuel/reference_tables.h"
 
@@ -12,6 +14,8 @@ namespace tolvar::fuel {
 void registerFuelTools(ToolRegistry& registry) {
   registerTool<CoalPollutantsWindow>(registry, kCoalPollutantsTitle);
   registerTool<FlueGasVolumeWindow>(registry, kFlueGasVolumeTitle);
+  registerTool<OilPollutantsWindow>(registry, kOilPollutantsTitle);
+  registerTool<GasPollutantsWindow>(registry, kGasPollutantsTitle);
   for (const ReferenceTable& table : fuelReferenceTables()) {
     registry.add(table.title, [&table] { return std::make_unique<ReferenceTableWindow>(table); });
   }
