@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "tools/fuel/boiler_ash_slag_window.h"
 #include "tools/fuel/coal_pollutants_window.h"
 #include "tools/fuel/flue_gas_volume_window.h"
 #include "tools/fuel/gas_pollutants_window.h"
@@ -16,6 +17,7 @@ void registerFuelTools(ToolRegistry& registry) {
   registerTool<FlueGasVolumeWindow>(registry, kFlueGasVolumeTitle);
   registerTool<OilPollutantsWindow>(registry, kOilPollutantsTitle);
   registerTool<GasPollutantsWindow>(registry, kGasPollutantsTitle);
+  registerTool<BoilerAshSlagWindow>(registry, kBoilerAshSlagTitle);
   for (const ReferenceTable& table : fuelReferenceTables()) {
     registry.add(table.title, [&table] { return std::make_unique<ReferenceTableWindow>(table); });
   }
