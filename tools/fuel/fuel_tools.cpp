@@ -9,6 +9,7 @@
 #include "tools/fuel/oil_pollutants_window.h"
 #include "tools/fuel/reference_table_window.h"
 #include "tools/fuel/reference_tables.h"
+#include "tools/fuel/stove_window.h"
 
 namespace tolvar::fuel {
 
@@ -18,6 +19,9 @@ void registerFuelTools(ToolRegistry& registry) {
   registerTool<OilPollutantsWindow>(registry, kOilPollutantsTitle);
   registerTool<GasPollutantsWindow>(registry, kGasPollutantsTitle);
   registerTool<BoilerAshSlagWindow>(registry, kBoilerAshSlagTitle);
+  for (const StoveWindowKind* kind : {&kTeaStove, &kBigStove}) {
+    registry.add(kind->title, [kind] { return std::make_unique<StoveWindow>(*kind); });
+  }
   for (const ReferenceTable& table : fuelReferenceTables()) {
     registry.add(table.title, [&table] { return std::make_unique<ReferenceTableWindow>(table); });
   }
