@@ -25,6 +25,9 @@ void registerFuelTools(ToolRegistry& registry) {
   for (const ReferenceTable& table : fuelReferenceTables()) {
     registry.add(table.title, [&table] { return std::make_unique<ReferenceTableWindow>(table); });
   }
+  const ReferenceTable& motorVehicles = motorVehicleEmissionTable();
+  registry.add(motorVehicles.title,
+               [&motorVehicles] { return std::make_unique<ReferenceTableWindow>(motorVehicles); });
 }
 
 }  // namespace tolvar::fuel
