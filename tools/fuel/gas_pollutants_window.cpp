@@ -40,7 +40,7 @@ WindowDescriptor describe() {
   add(liveInput("Text5", "VCmHn--燃气中其他烷烃类体积含量，%：", "0"));
   add(liveResult("Text3", "Gco--CO排放量，kg："));
   d.add(frame("Frame1", "黑龙江省燃料燃烧排放大气污染物物料衡算办法（暂行）").spanningColumns());
-  d.add(basisNote("Note", "fuel/gas_pollutants_basis.txt", 6).in("Frame1"));
+  d.add(basisNote("Note", "fuel/gas_pollutants_basis.txt", 9).in("Frame1"));
   return d;
 }
 

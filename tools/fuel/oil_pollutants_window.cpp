@@ -42,7 +42,7 @@ WindowDescriptor describe() {
   add(liveInput("Text13", "Q --燃煤燃烧不完全值，%：", "2"));
   add(liveResult("Text14", "Gco--CO排放量，kg："));
   d.add(frame("Frame1", "黑龙江省燃料燃烧排放大气污染物物料衡算办法（暂行）").spanningColumns());
-  d.add(basisNote("Note", "fuel/oil_pollutants_basis.txt", 8).in("Frame1"));
+  d.add(basisNote("Note", "fuel/oil_pollutants_basis.txt", 10).in("Frame1"));
   return d;
 }
 
