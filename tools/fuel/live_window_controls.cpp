@@ -33,15 +33,12 @@ void addWithButtons(WindowDescriptor& descriptor, Control field,
 }
 
 Handler sideButtonAction(const SideButton& button) {
-  if (button.table)
-    return [table = button.table](Window& w) {
+  return [table = button.table, message = button.message](Window& w) {
+    if (table) {
       w.open(table);
-    };
-  if (button.message)
-    return [message = button.message](Window& w) {
+    } else if (message) {
       w.message(message);
-    };
-  return [](Window&) {
+    }
   };
 }
 
