@@ -69,4 +69,11 @@ const std::vector<ReferenceTable>& fuelReferenceTables() {
   return tables;
 }
 
+const ReferenceTable& motorVehicleEmissionTable() {
+  static const std::vector<ReferenceTable> tables =
+      parseReferenceTables(embeddedData("fuel/motor_vehicle_emissions.tsv"));
+  if (tables.size() != 1) throw std::logic_error("motor vehicle emissions: not one table");
+  return tables.front();
+}
+
 }  // namespace tolvar::fuel

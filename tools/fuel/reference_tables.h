@@ -24,4 +24,7 @@ std::vector<ReferenceTable> parseReferenceTables(std::string_view text);
 // The fuel reference tables that the program carries, in their order in the data.
 const std::vector<ReferenceTable>& fuelReferenceTables();
 
+// The motor vehicle emission factors per litre of fuel, a table window of the catalogue.
+const ReferenceTable& motorVehicleEmissionTable();
+
 }  // namespace tolvar::fuel
