@@ -24,7 +24,8 @@ class PaintCounter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && static_cast<QWidget*>(watched)->isWindow()) ++paints;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Paint && widget != nullptr && widget->isWindow()) ++paints;
     return QObject::eventFilter(watched, event);
   }
 };
