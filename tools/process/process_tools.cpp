@@ -1,0 +1,13 @@
+#include "tools/process/process_tools.h"
+
+#include "tools/process/lime_kiln_dust_window.h"
+#include "tools/process/lime_kiln_exhaust_window.h"
+
+namespace tolvar::process {
+
+void registerProcessTools(ToolRegistry& registry) {
+  registerTool<LimeKilnExhaustWindow>(registry, kLimeKilnExhaustTitle);
+  registerTool<LimeKilnDustWindow>(registry, kLimeKilnDustTitle);
+}
+
+}  // namespace tolvar::process
