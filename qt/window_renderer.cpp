@@ -169,6 +169,12 @@ void WindowRenderer::build() {
             auto row = std::find_if(rows.begin(), rows.end(),
                                     [&](const Row& r) { return r.name == c.beside; });
             if (row != rows.end() && row->beside) {
+              if (hasFieldRow(c) && !c.caption.empty()) {
+                auto* caption = new QLabel(toQString(c.caption), host);
+                caption->setBuddy(w);
+                row->beside->addWidget(caption);
+                companions_[c.name].push_back(caption);
+              }
               row->beside->addWidget(w);
               continue;
             }

@@ -1,5 +1,6 @@
 #include "tools/process/process_tools.h"
 
+#include "tools/process/foundry_particulates_window.h"
 #include "tools/process/lime_kiln_dust_window.h"
 #include "tools/process/lime_kiln_exhaust_window.h"
 
@@ -8,6 +9,7 @@ namespace tolvar::process {
 void registerProcessTools(ToolRegistry& registry) {
   registerTool<LimeKilnExhaustWindow>(registry, kLimeKilnExhaustTitle);
   registerTool<LimeKilnDustWindow>(registry, kLimeKilnDustTitle);
+  registerTool<FoundryParticulatesWindow>(registry, kFoundryParticulatesTitle);
 }
 
 }  // namespace tolvar::process
