@@ -1,5 +1,6 @@
 #include "tools/process/process_tools.h"
 
+#include "tools/process/dolomite_kiln_window.h"
 #include "tools/process/foundry_particulates_window.h"
 #include "tools/process/lime_kiln_dust_window.h"
 #include "tools/process/lime_kiln_exhaust_window.h"
@@ -10,6 +11,7 @@ void registerProcessTools(ToolRegistry& registry) {
   registerTool<LimeKilnExhaustWindow>(registry, kLimeKilnExhaustTitle);
   registerTool<LimeKilnDustWindow>(registry, kLimeKilnDustTitle);
   registerTool<FoundryParticulatesWindow>(registry, kFoundryParticulatesTitle);
+  registerTool<DolomiteKilnWindow>(registry, kDolomiteKilnTitle);
 }
 
 }  // namespace tolvar::process
