@@ -1,6 +1,7 @@
 #include "tools/process/process_tools.h"
 
 #include "tools/process/dolomite_kiln_window.h"
+#include "tools/process/drying_exhaust_window.h"
 #include "tools/process/foundry_particulates_window.h"
 #include "tools/process/lime_kiln_dust_window.h"
 #include "tools/process/lime_kiln_exhaust_window.h"
@@ -12,6 +13,7 @@ void registerProcessTools(ToolRegistry& registry) {
   registerTool<LimeKilnDustWindow>(registry, kLimeKilnDustTitle);
   registerTool<FoundryParticulatesWindow>(registry, kFoundryParticulatesTitle);
   registerTool<DolomiteKilnWindow>(registry, kDolomiteKilnTitle);
+  registerTool<DryingExhaustWindow>(registry, kDryingExhaustTitle);
 }
 
 }  // namespace tolvar::process
