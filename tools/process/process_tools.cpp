@@ -2,7 +2,9 @@
 
 #include "tools/process/dolomite_kiln_window.h"
 #include "tools/process/drying_exhaust_window.h"
+#include "tools/process/factor_emission_windows.h"
 #include "tools/process/foundry_particulates_window.h"
+#include "tools/process/incineration_window.h"
 #include "tools/process/lime_kiln_dust_window.h"
 #include "tools/process/lime_kiln_exhaust_window.h"
 
@@ -14,6 +16,8 @@ void registerProcessTools(ToolRegistry& registry) {
   registerTool<FoundryParticulatesWindow>(registry, kFoundryParticulatesTitle);
   registerTool<DolomiteKilnWindow>(registry, kDolomiteKilnTitle);
   registerTool<DryingExhaustWindow>(registry, kDryingExhaustTitle);
+  registerTool<IncinerationWindow>(registry, kIncinerationTitle);
+  registerFactorEmissionWindows(registry);
 }
 
 }  // namespace tolvar::process
