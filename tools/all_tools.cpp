@@ -17,9 +17,9 @@ ToolRegistry allTools() {
   noise::registerNoiseTools(registry);
   fuel::registerFuelTools(registry);
   distance::registerDistanceTools(registry);
+  process::registerProcessTools(registry);
   risk::registerRiskTools(registry);
   storage::registerStorageTools(registry);
-  process::registerProcessTools(registry);
   return registry;
 }
 
