@@ -174,6 +174,17 @@ void Window::scrollTo(std::string_view control, int item) {
   changed(control, ControlChange::scroll);
 }
 
+void Window::drawLine(std::string_view control, std::string line) {
+  if (this->control(control).kind != ControlKind::drawnText) {
+    throw std::logic_error("lines are drawn on a drawn-text control, not on " +
+                           std::string(control));
+  }
+  ControlState& state = mutableState(control);
+  state.text += (state.items.empty() ? "" : "\n") + line;
+  state.items.push_back(std::move(line));
+  changed(control, ControlChange::text);
+}
+
 void Window::load() {
   dispatch(Event::load, "");
 }

@@ -86,6 +86,10 @@ class Window : public std::enable_shared_from_this<Window> {
   void setCells(std::string_view control, std::vector<std::vector<std::string>> rows);
   void select(std::string_view control, std::size_t start, std::size_t length);
   void scrollTo(std::string_view control, int item);  // brings a tree node or list item into view
+  // Draws one more line of a drawn-text control below the lines drawn before, as printing on a
+  // window's surface does; its items are the lines and its text their join by "\n". Drawing is
+  // no edit: no change event fires.
+  void drawLine(std::string_view control, std::string line);
 
   // What the user does, from the view or a script.
   void load();

@@ -29,6 +29,7 @@
 #include "framework/utf8.h"
 #include "qt/application_style.h"
 #include "qt/badge_widget.h"
+#include "qt/drawn_text_widget.h"
 #include "qt/text_conversion.h"
 
 namespace tolvar::qt {
@@ -154,6 +155,7 @@ void WindowRenderer::build() {
         for (const Control& c : d.controls) {
           if (c.parent != parent || (page >= 0 && c.page != page)) continue;
           QWidget* w = createWidget(c, host);
+          if (c.kind == ControlKind::drawnText) continue;  // drawn on the surface, not laid out
           if (c.kind == ControlKind::frame) {
             layOut(c.name, -1, w, 1);
           } else if (c.kind == ControlKind::tabStrip) {
@@ -169,6 +171,12 @@ void WindowRenderer::build() {
             auto row = std::find_if(rows.begin(), rows.end(),
                                     [&](const Row& r) { return r.name == c.beside; });
             if (row != rows.end() && row->beside) {
+              if (hasFieldRow(c) && !c.caption.empty()) {
+                auto* caption = new QLabel(toQString(c.caption), host);
+                caption->setBuddy(w);
+                row->beside->addWidget(caption);
+                companions_[c.name].push_back(caption);
+              }
               row->beside->addWidget(w);
               continue;
             }
@@ -274,8 +282,7 @@ void WindowRenderer::build() {
 QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
   QWidget* w = nullptr;
   switch (c.kind) {
-    case ControlKind::label:
-    case ControlKind::drawnText: {
+    case ControlKind::label: {
       auto* label = new QLabel(parent);
       label->setWordWrap(utf8::characterCount(c.text) > kWrapLabelsLongerThan);
       if (c.emphasised) {
@@ -396,6 +403,9 @@ QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
       }
       break;
     }
+    case ControlKind::drawnText:
+      w = new DrawnTextWidget(container_);
+      break;
     case ControlKind::tableGrid: {
       auto* table = new QTableWidget(parent);
       table->verticalHeader()->setVisible(false);
@@ -551,6 +561,8 @@ void WindowRenderer::refresh(const std::string& control, ControlChange change) {
         } else {
           list->setCurrentIndex(list->findText(toQString(s.text), Qt::MatchExactly));
         }
+      } else if (auto* drawn = qobject_cast<DrawnTextWidget*>(w)) {
+        drawn->setLines(s.items);
       } else if (auto* label = qobject_cast<QLabel*>(w)) {
         if (c.kind == ControlKind::link) {
           label->setText("<a href=\"#\">" + toQString(s.text).toHtmlEscaped() + "</a>");

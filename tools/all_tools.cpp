@@ -5,6 +5,7 @@
 #include "tools/distance/distance_tools.h"
 #include "tools/fuel/fuel_tools.h"
 #include "tools/noise/noise_tools.h"
+#include "tools/process/process_tools.h"
 #include "tools/risk/risk_tools.h"
 #include "tools/storage/storage_tools.h"
 #include "tools/water/water_tools.h"
@@ -17,6 +18,7 @@ ToolRegistry allTools() {
   noise::registerNoiseTools(registry);
   fuel::registerFuelTools(registry);
   distance::registerDistanceTools(registry);
+  process::registerProcessTools(registry);
   risk::registerRiskTools(registry);
   storage::registerStorageTools(registry);
   water::registerWaterTools(registry);
