@@ -7,6 +7,7 @@
 #include "tools/noise/noise_tools.h"
 #include "tools/risk/risk_tools.h"
 #include "tools/storage/storage_tools.h"
+#include "tools/units/units_tools.h"
 
 namespace tolvar {
 
@@ -18,6 +19,7 @@ ToolRegistry allTools() {
   distance::registerDistanceTools(registry);
   risk::registerRiskTools(registry);
   storage::registerStorageTools(registry);
+  units::registerUnitTools(registry);
   return registry;
 }
 
