@@ -3,6 +3,7 @@
 #include "shell/shell_windows.h"
 
 #include "tools/distance/distance_tools.h"
+#include "tools/fee/fee_tools.h"
 #include "tools/fuel/fuel_tools.h"
 #include "tools/noise/noise_tools.h"
 #include "tools/risk/risk_tools.h"
@@ -20,6 +21,7 @@ ToolRegistry allTools() {
   risk::registerRiskTools(registry);
   storage::registerStorageTools(registry);
   units::registerUnitTools(registry);
+  fee::registerFeeTools(registry);
   return registry;
 }
 
