@@ -11,7 +11,7 @@
 namespace tolvar::units {
 namespace {
 
-// One text; the runs of spaces of the original label became line breaks.
+// One text; each sentence starts a line of its own.
 constexpr const char* kExplanation =
     "    此处收录了大部分在环评过程中有可能用到的单位换算，使用方法如下：\r\n"
     "一：常用单位查询中，查出各单位的转换系数；\r\n"
@@ -30,7 +30,7 @@ WindowDescriptor describe() {
   d.add(textField("Text2", "", ""));
   d.add(label("ToUnit", "英里（mile）").besideField("Text2"));
   d.add(frame("Frame1", "说明"));
-  d.add(label("Explanation", kExplanation).in("Frame1"));
+  d.add(note("Explanation", kExplanation).in("Frame1").locked().withLines(8));
   d.add(picture("Icon", "icon"));
   return d;
 }
