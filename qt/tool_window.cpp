@@ -1,6 +1,7 @@
 #include "qt/tool_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
@@ -26,6 +27,11 @@ ToolWindow::ToolWindow(std::shared_ptr<Window> window, std::function<void()> onC
 
   content->ensurePolished();
   for (QWidget* child : content->findChildren<QWidget*>()) child->ensurePolished();
+  // Captions set after the layouts were built (option buttons in frames) leave stale size hints
+  // in the nested layouts until their pending layout requests have run.
+  for (QWidget* child : content->findChildren<QWidget*>()) child->updateGeometry();
+  for (QLayout* nested : content->findChildren<QLayout*>()) nested->invalidate();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   if (content->layout() != nullptr) content->layout()->activate();
   preferredSize_ = content->sizeHint().expandedTo(content->minimumSizeHint()) + QSize(4, 4);
   QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

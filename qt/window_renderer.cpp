@@ -1,5 +1,6 @@
 #include "qt/window_renderer.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -586,6 +588,9 @@ void WindowRenderer::refresh(const std::string& control, ControlChange change) {
       if (auto* list = qobject_cast<QComboBox*>(w)) {
         list->clear();
         for (const std::string& item : s.items) list->addItem(toQString(item));
+        // The drop-down shows whole items even where they are wider than the list's field.
+        list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) +
+                                      list->view()->verticalScrollBar()->sizeHint().width());
         list->setCurrentIndex(s.selectedItem);
         if (list->isEditable()) list->setEditText(toQString(s.text));
       }

@@ -3,11 +3,13 @@
 #include "shell/shell_windows.h"
 
 #include "tools/distance/distance_tools.h"
+#include "tools/fee/fee_tools.h"
 #include "tools/fuel/fuel_tools.h"
 #include "tools/noise/noise_tools.h"
 #include "tools/process/process_tools.h"
 #include "tools/risk/risk_tools.h"
 #include "tools/storage/storage_tools.h"
+#include "tools/units/units_tools.h"
 #include "tools/water/water_tools.h"
 
 namespace tolvar {
@@ -22,6 +24,8 @@ ToolRegistry allTools() {
   risk::registerRiskTools(registry);
   storage::registerStorageTools(registry);
   water::registerWaterTools(registry);
+  units::registerUnitTools(registry);
+  fee::registerFeeTools(registry);
   return registry;
 }
 
