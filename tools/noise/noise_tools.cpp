@@ -1,10 +1,14 @@
 #include "tools/noise/noise_tools.h"
 
+#include <memory>
+
+#include "tools/fuel/reference_table_window.h"
 #include "tools/noise/attenuation_window.h"
 #include "tools/noise/jtg_highway_noise_window.h"
 #include "tools/noise/jtj_highway_noise_help_window.h"
 #include "tools/noise/jtj_highway_noise_window.h"
 #include "tools/noise/level_difference_window.h"
+#include "tools/noise/noise_reference_tables.h"
 #include "tools/noise/superposition_window.h"
 
 namespace tolvar::noise {
@@ -16,6 +20,10 @@ void registerNoiseTools(ToolRegistry& registry) {
   registerTool<SuperpositionWindow>(registry, kSuperpositionTitle);
   registerTool<AttenuationWindow>(registry, kAttenuationTitle);
   registerTool<LevelDifferenceWindow>(registry, kLevelDifferenceTitle);
+  for (const fuel::ReferenceTable& table : noiseReferenceTables()) {
+    registry.add(table.title,
+                 [&table] { return std::make_unique<fuel::ReferenceTableWindow>(table); });
+  }
 }
 
 }  // namespace tolvar::noise
