@@ -1,10 +1,14 @@
 #include "qt/fixed_pitch_font.h"
 
+#include <QStringList>
+
 namespace tolvar::qt {
 
 QFont fixedPitchFont(const QFont& base) {
   QFont font = base;
-  font.setFamilies({"Noto Sans Mono CJK SC", "WenQuanYi Zen Hei Mono", "Sarasa Mono SC"});
+  QStringList families;
+  families << QStringLiteral("Noto Sans Mono CJK SC") << QStringLiteral("WenQuanYi Zen Hei Mono");
+  font.setFamilies(families);
   font.setStyleHint(QFont::Monospace);
   font.setFixedPitch(true);
   return font;
