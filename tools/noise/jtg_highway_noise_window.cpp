@@ -92,36 +92,36 @@ constexpr std::array<OptionGroup, 3> kOptionGroups = {{
 
 WindowDescriptor describe() {
   WindowDescriptor d{kJtgHighwayNoiseTitle, {}};
+  // The fields on the left, the design speed, the options and the buttons on the right, the
+  // note and the report across the bottom.
+  d.columns = 2;
   d.add(frame(kInputFrame, "交通部公路模型交通噪声预测 "));
   for (const Input& input : kInputs) {
     Control field = textField(input.name, input.caption, input.defaultText)
                         .withUnit(input.unit)
                         .withColour(kDarkGreen)
                         .in(kInputFrame);
-    if (std::string(input.name) == "Text12") field.startsColumn = true;
+    field.startsColumn = std::string(input.name) == "Text12";
     d.add(std::move(field));
     if (input.help != nullptr) {
       d.add(button(helpButtonOf(input), "......?").besideField(input.name).in(kInputFrame));
     }
   }
-  d.add(frame("Frame2", "设计时速").in(kInputFrame));
+  d.add(frame("Frame2", "设计时速").startingColumn());
   d.add(textField("Text18", "", "100").withUnit("Km/h").withColour(kDarkGreen).in("Frame2"));
-  bool first = true;
   for (const OptionGroup& group : kOptionGroups) {
-    Control box = frame(group.frame, group.caption).in(kInputFrame);
-    box.startsColumn = first;
-    first = false;
-    d.add(std::move(box));
+    d.add(frame(group.frame, group.caption));
     for (std::size_t i = 0; i < group.options.size(); ++i) {
       d.add(optionButton(group.options[i], group.captions[i]).in(group.frame));
     }
   }
-  d.add(label("Label1",
-              "注：关于车速的说明，当选择公式法时，不用手工输入车速！默认为手工输入！"
-              "公式法预测结果偏大!"));
   d.add(button("Command1", "刷新结果"));
   d.add(button("Command2", "退   出"));
-  d.add(frame("Frame6", "预测结果"));
+  d.add(label("Label1",
+              "注：关于车速的说明，当选择公式法时，不用手工输入车速！默认为手工输入！"
+              "公式法预测结果偏大!")
+            .spanningColumns());
+  d.add(frame("Frame6", "预测结果").spanningColumns());
   d.add(note(kReport, "").in("Frame6").locked().inFixedPitch().withLines(9));
   return d;
 }

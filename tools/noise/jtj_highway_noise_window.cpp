@@ -69,6 +69,9 @@ constexpr const char* kNotes =
 
 WindowDescriptor describe() {
   WindowDescriptor d{kJtjHighwayNoiseTitle, {}};
+  // The fields on the left, the options and the buttons on the right, the notes and the report
+  // across the bottom.
+  d.columns = 2;
   d.add(frame(kInputFrame, "交通部公路模型交通噪声预测"));
   for (const Input& input : kInputs) {
     Control field = textField(input.name, input.caption, input.defaultText)
@@ -78,22 +81,22 @@ WindowDescriptor describe() {
     field.startsColumn = std::string(input.name) == "Text8";
     d.add(std::move(field));
   }
-  d.add(frame("Frame2", "地面状况").in(kInputFrame).startingColumn());
+  d.add(frame("Frame2", "地面状况").startingColumn());
   for (const Option& option : kGroundOptions) {
     d.add(optionButton(option.name, option.caption).in("Frame2"));
   }
-  d.add(frame("Frame3", "路面修正量").in(kInputFrame));
+  d.add(frame("Frame3", "路面修正量"));
   for (const Option& option : kPavementOptions) {
     d.add(optionButton(option.name, option.caption).in("Frame3"));
   }
-  d.add(frame("Frame4", "说明"));
-  Control notes = note("Text15", kNotes).in("Frame4").locked().withLines(6);
-  notes.tooltipBackground = true;
-  d.add(std::move(notes));
   d.add(button("Command3", "帮    助"));
   d.add(button("Command1", "刷新结果"));
   d.add(button("Command2", "退   出"));
-  d.add(frame("Frame5", "预测结果"));
+  d.add(frame("Frame4", "说明").spanningColumns());
+  Control notes = note("Text15", kNotes).in("Frame4").locked().withLines(6);
+  notes.tooltipBackground = true;
+  d.add(std::move(notes));
+  d.add(frame("Frame5", "预测结果").spanningColumns());
   d.add(note(kReport, "").in("Frame5").locked().inFixedPitch().withLines(5));
   return d;
 }
