@@ -185,6 +185,11 @@ void Window::drawLine(std::string_view control, std::string line) {
   changed(control, ControlChange::text);
 }
 
+void Window::moveFocus(std::string_view control) {
+  focused_ = nameOf(control);
+  changed(control, ControlChange::focus);
+}
+
 void Window::load() {
   dispatch(Event::load, "");
 }
@@ -246,6 +251,7 @@ bool Window::type(std::string_view control, char32_t key) {
 
 void Window::focus(std::string_view control) {
   const Control& field = this->control(control);
+  focused_ = field.name;
   if (field.kind == ControlKind::numericField && field.selectAllOnFocus) {
     select(control, 0, text(control).size());
   }

@@ -54,7 +54,8 @@ enum class ControlChange {
   enabled,
   checked,
   colour,
-  cells
+  cells,
+  focus
 };
 
 // One opening of a tool window: the controls' current state, the events that reach the tool's
@@ -90,6 +91,9 @@ class Window : public std::enable_shared_from_this<Window> {
   // window's surface does; its items are the lines and its text their join by "\n". Drawing is
   // no edit: no change event fires.
   void drawLine(std::string_view control, std::string line);
+  void moveFocus(std::string_view control);           // sends the focus to a control
+  // The control that last gained the focus, by the user or a handler; empty before any.
+  const std::string& focused() const { return focused_; }
 
   // What the user does, from the view or a script.
   void load();
@@ -121,6 +125,7 @@ class Window : public std::enable_shared_from_this<Window> {
   WindowContext& context_;
   std::vector<ControlState> states_;  // in descriptor order
   Observer observer_;
+  std::string focused_;
   int dispatchDepth_ = 0;
 };
 

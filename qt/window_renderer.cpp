@@ -32,6 +32,7 @@
 #include "qt/application_style.h"
 #include "qt/badge_widget.h"
 #include "qt/drawn_text_widget.h"
+#include "qt/fixed_pitch_font.h"
 #include "qt/text_conversion.h"
 
 namespace tolvar::qt {
@@ -307,6 +308,7 @@ QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
     case ControlKind::note: {
       auto* edit = new QPlainTextEdit(parent);
       edit->setMinimumWidth(380);
+      if (c.fixedPitch) edit->setFont(fixedPitchFont(edit->font()));
       if (c.tooltipBackground) {
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
@@ -648,6 +650,9 @@ void WindowRenderer::refresh(const std::string& control, ControlChange change) {
       break;
     case ControlChange::cells:
       if (auto* table = qobject_cast<QTableWidget*>(w)) fillTable(table, s.cells);
+      break;
+    case ControlChange::focus:
+      w->setFocus(Qt::OtherFocusReason);
       break;
   }
   updating_ = wasUpdating;
