@@ -1,5 +1,6 @@
 #include "tools/all_tools.h"
 
+#include "catalogues/catalogue_tools.h"
 #include "shell/shell_windows.h"
 
 #include "tools/distance/distance_tools.h"
@@ -18,6 +19,7 @@ ToolRegistry allTools() {
   distance::registerDistanceTools(registry);
   risk::registerRiskTools(registry);
   storage::registerStorageTools(registry);
+  catalogues::registerCatalogueTools(registry);
   return registry;
 }
 
