@@ -2,12 +2,14 @@
 
 #include "catalogues/hazardous_waste_window.h"
 #include "catalogues/industry_classification_window.h"
+#include "catalogues/structure_adjustment_window.h"
 
 namespace tolvar::catalogues {
 
 void registerCatalogueTools(ToolRegistry& registry) {
   registerTool<IndustryClassificationWindow>(registry, kIndustryClassificationTitle);
   registerTool<HazardousWasteWindow>(registry, kHazardousWasteTitle);
+  registerTool<StructureAdjustmentWindow>(registry, kStructureAdjustmentTitle);
 }
 
 }  // namespace tolvar::catalogues
