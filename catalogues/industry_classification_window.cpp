@@ -48,7 +48,7 @@ WindowDescriptor describe() {
   d.add(textField("Text1", "", "化工").hidden());
   d.add(button("Command1", "检索").besideField("Text1").hidden());
   d.add(frame("Frame2", "检索结果："));
-  d.add(note("RichTextBox1", "").in("Frame2").locked().withLines(18));
+  d.add(note("RichTextBox1", "").in("Frame2").locked().withLines(8));
   return d;
 }
 
