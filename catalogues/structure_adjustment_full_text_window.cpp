@@ -1,29 +1,10 @@
 #include "catalogues/structure_adjustment_full_text_window.h"
 
+#include "catalogues/html_text.h"
 #include "catalogues/structure_adjustment_window.h"
 
 namespace tolvar::catalogues {
 namespace {
-
-std::string escaped(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
 
 // The heading's marker "A" and the blank before it belong to the searched text only.
 std::string withoutMarker(std::string heading) {
@@ -35,12 +16,12 @@ std::string withoutMarker(std::string heading) {
 std::string paragraph(const CatalogueParagraph& p) {
   switch (p.kind) {
     case CatalogueParagraph::Kind::heading:
-      return "<h3>" + escaped(withoutMarker(p.text)) + "</h3>";
+      return "<h3>" + htmlText(withoutMarker(p.text)) + "</h3>";
     case CatalogueParagraph::Kind::section:
-      return "<p><b>" + escaped(p.text) + "</b></p>";
+      return "<p><b>" + htmlText(p.text) + "</b></p>";
     case CatalogueParagraph::Kind::note:
     case CatalogueParagraph::Kind::item:
-      return "<p>" + escaped(p.text) + "</p>";
+      return "<p>" + htmlText(p.text) + "</p>";
   }
   return {};
 }
