@@ -20,6 +20,23 @@ std::vector<std::string> codes() {
   return out;
 }
 
+bool listIsComplete() {
+  const auto& categories = hazardousWasteList().categories;
+  return std::all_of(categories.begin(), categories.end(),
+                     [](const HazardousWasteCategory& c) { return c.complete; });
+}
+
+// The line under the result that keeps an entry whose lines are not all stored from passing for
+// the whole entry of the list; shown from the opening while the list is incomplete, and after a
+// search while the entry shown is.
+std::string incompletenessNote() {
+  const auto& categories = hazardousWasteList().categories;
+  auto complete = std::count_if(categories.begin(), categories.end(),
+                                [](const HazardousWasteCategory& c) { return c.complete; });
+  return "注意：本机所存名录不完整（完整收录 " + std::to_string(complete) + "/" +
+         std::to_string(categories.size()) + " 类），未收录的行请查阅《国家危险废物名录》原文。";
+}
+
 WindowDescriptor describe() {
   WindowDescriptor d{kHazardousWasteTitle, {}};
   d.add(heading("Label1", "危险废物名录查询"));
@@ -27,23 +44,14 @@ WindowDescriptor describe() {
   d.add(resultField("Text4", "", "").besideField("Combo1"));
   d.add(button("Command1", "查 询"));
   d.add(frame("Frame1", "查询结果"));
-  Control result = note("Text3", "").in("Frame1").locked().withLines(12);
+  Control result = note("Text3", "").in("Frame1").locked().withLines(9);
   result.tooltipBackground = true;
   d.add(std::move(result));
-  d.add(label("Label3", "").in("Frame1").hidden());
+  Control note = label("Label3", incompletenessNote()).in("Frame1");
+  note.visible = !listIsComplete();
+  d.add(std::move(note));
   d.add(button("Command2", "查看国家危险废物名录全文").in("Frame1"));
   return d;
-}
-
-// The line under the result that keeps an entry whose lines are not all stored from passing for
-// the whole entry of the list.
-std::string incompletenessNote() {
-  const auto& categories = hazardousWasteList().categories;
-  auto complete = std::count_if(categories.begin(), categories.end(),
-                                [](const HazardousWasteCategory& c) { return c.complete; });
-  return "注意：本机所存名录不完整（完整收录 " + std::to_string(complete) + "/" +
-         std::to_string(categories.size()) +
-         " 类），此类未收录的行请查阅《国家危险废物名录》原文。";
 }
 
 const HazardousWasteCategory* categoryOf(std::u32string_view entry) {
@@ -64,15 +72,12 @@ void search(Window& w) {
   auto entry = hazardousWasteEntry(hazardousWasteList().text, toUtf32(code));
   if (!entry) {
     w.setText("Text3", "国家危险废物名录中没有编号“" + code + "”。");
-    w.setText("Label3", "");
     w.setVisible("Label3", false);
     return;
   }
   w.setText("Text3", toUtf8(*entry));
   const HazardousWasteCategory* category = categoryOf(*entry);
-  bool incomplete = category && !category->complete;
-  w.setText("Label3", incomplete ? incompletenessNote() : "");
-  w.setVisible("Label3", incomplete);
+  w.setVisible("Label3", category && !category->complete);
 }
 
 }  // namespace

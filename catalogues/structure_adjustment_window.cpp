@@ -1,5 +1,6 @@
 #include "catalogues/structure_adjustment_window.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -25,24 +26,6 @@ const CategoryChoice kCategories[] = {
     {"淘汰类", "你查询的关键词属淘汰类的有以下项目："},
 };
 
-WindowDescriptor describe() {
-  WindowDescriptor d{kStructureAdjustmentTitle, {}};
-  d.add(heading("Label1", "产业结构调整指导目录（2005年本）查询"));
-  d.add(textField("Text1", "请输入你所要查询项目的关键字：", "天然气"));
-  std::vector<std::string> items;
-  for (const CategoryChoice& choice : kCategories) items.emplace_back(choice.item);
-  d.add(choiceList("Combo1", "请选择类别：", items));
-  d.add(button("Command1", "查    询"));
-  d.add(frame("Frame1", "查询结果"));
-  Control result = note("Text2", "").in("Frame1").locked().withLines(12);
-  result.tooltipBackground = true;
-  d.add(std::move(result));
-  d.add(label("Label3", "").in("Frame1").hidden());
-  d.add(label("Label2", "注意：查询项目的关键字和查询类别，一定要选取的！").in("Frame1"));
-  d.add(button("Command2", "产业结构调整指导目录（2005年本）全文阅读").in("Frame1"));
-  return d;
-}
-
 void askForKeywordWhenEmpty(Window& w) {
   if (w.text("Text1").empty()) w.message(kKeywordMissing);
 }
@@ -54,16 +37,56 @@ const StructureCategory* categoryNamed(const std::string& name) {
   return nullptr;
 }
 
-// While the stored category holds fewer items than the published one, "查无此项目" could be
-// taken for the catalogue's answer; this line under the result says what was searched.
-void showIncompleteness(Window& w, const StructureCategory* category) {
-  bool incomplete = category && category->storedItems < category->publishedItems;
-  w.setText("Label3", incomplete ? "注意：本机所存目录不完整（" + category->name + "已收录 " +
-                                       std::to_string(category->storedItems) + "/" +
-                                       std::to_string(category->publishedItems) +
-                                       " 条），未查到不代表目录中没有。"
-                                 : "");
-  w.setVisible("Label3", incomplete);
+std::string itemsStored(const StructureCategory& category) {
+  return category.name + "已收录 " + std::to_string(category.storedItems) + "/" +
+         std::to_string(category.publishedItems) + " 条";
+}
+
+bool isIncomplete(const StructureCategory& category) {
+  return category.storedItems < category.publishedItems;
+}
+
+// While a stored category holds fewer items than the published one, "查无此项目" could be taken
+// for the catalogue's answer; this line under the result says how much was searched: for every
+// incomplete category until a search, then for the category searched.
+std::string incompletenessNote(const StructureCategory* searched) {
+  std::string counts;
+  for (const StructureCategory& category : structureCatalogue()) {
+    if (searched ? &category != searched : !isIncomplete(category)) continue;
+    counts += (counts.empty() ? "" : "，") + itemsStored(category);
+  }
+  return "注意：本机所存目录不完整（" + counts + "），未查到不代表目录中没有。";
+}
+
+bool anyIncomplete() {
+  const std::vector<StructureCategory>& categories = structureCatalogue();
+  return std::any_of(categories.begin(), categories.end(), isIncomplete);
+}
+
+void showIncompleteness(Window& w, const StructureCategory* searched) {
+  bool shown = searched ? isIncomplete(*searched) : anyIncomplete();
+  if (shown) w.setText("Label3", incompletenessNote(searched));
+  w.setVisible("Label3", shown);
+}
+
+WindowDescriptor describe() {
+  WindowDescriptor d{kStructureAdjustmentTitle, {}};
+  d.add(heading("Label1", "产业结构调整指导目录（2005年本）查询"));
+  d.add(textField("Text1", "请输入你所要查询项目的关键字：", "天然气"));
+  std::vector<std::string> items;
+  for (const CategoryChoice& choice : kCategories) items.emplace_back(choice.item);
+  d.add(choiceList("Combo1", "请选择类别：", items));
+  d.add(button("Command1", "查    询"));
+  d.add(frame("Frame1", "查询结果"));
+  Control result = note("Text2", "").in("Frame1").locked().withLines(9);
+  result.tooltipBackground = true;
+  d.add(std::move(result));
+  Control note = label("Label3", anyIncomplete() ? incompletenessNote(nullptr) : "").in("Frame1");
+  note.visible = anyIncomplete();
+  d.add(std::move(note));
+  d.add(label("Label2", "注意：查询项目的关键字和查询类别，一定要选取的！").in("Frame1"));
+  d.add(button("Command2", "产业结构调整指导目录（2005年本）全文阅读").in("Frame1"));
+  return d;
 }
 
 void search(Window& w) {
