@@ -4,6 +4,7 @@
 
 #include "tools/distance/distance_tools.h"
 #include "tools/fuel/fuel_tools.h"
+#include "tools/industry/industry_tools.h"
 #include "tools/noise/noise_tools.h"
 #include "tools/risk/risk_tools.h"
 #include "tools/storage/storage_tools.h"
@@ -18,6 +19,7 @@ ToolRegistry allTools() {
   distance::registerDistanceTools(registry);
   risk::registerRiskTools(registry);
   storage::registerStorageTools(registry);
+  industry::registerIndustryTools(registry);
   return registry;
 }
 
