@@ -5,6 +5,7 @@
 
 #include "tools/distance/distance_tools.h"
 #include "tools/fuel/fuel_tools.h"
+#include "tools/industry/industry_tools.h"
 #include "tools/noise/noise_tools.h"
 #include "tools/risk/risk_tools.h"
 #include "tools/storage/storage_tools.h"
@@ -19,6 +20,7 @@ ToolRegistry allTools() {
   distance::registerDistanceTools(registry);
   risk::registerRiskTools(registry);
   storage::registerStorageTools(registry);
+  industry::registerIndustryTools(registry);
   catalogues::registerCatalogueTools(registry);
   return registry;
 }
