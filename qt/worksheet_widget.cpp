@@ -51,6 +51,7 @@ void WorksheetWidget::showSheet(const Worksheet& sheet, bool active, bool editab
                                (isNumber(text) ? Qt::AlignRight : Qt::AlignLeft));
       }
     }
+    fitColumns();  // a larger quantity widens its amounts
   } else {
     rebuild();
   }
