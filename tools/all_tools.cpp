@@ -1,10 +1,12 @@
 #include "tools/all_tools.h"
 
+#include "catalogues/catalogue_tools.h"
 #include "shell/shell_windows.h"
 
 #include "tools/distance/distance_tools.h"
 #include "tools/fee/fee_tools.h"
 #include "tools/fuel/fuel_tools.h"
+#include "tools/industry/industry_tools.h"
 #include "tools/noise/noise_tools.h"
 #include "tools/process/process_tools.h"
 #include "tools/risk/risk_tools.h"
@@ -26,6 +28,8 @@ ToolRegistry allTools() {
   water::registerWaterTools(registry);
   units::registerUnitTools(registry);
   fee::registerFeeTools(registry);
+  industry::registerIndustryTools(registry);
+  catalogues::registerCatalogueTools(registry);
   return registry;
 }
 
