@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
@@ -88,6 +89,23 @@ TEST_F(SheetBox, AnEntryWhileActiveRecalculatesAndOnlyThen) {
   window_->click("Close");
   EXPECT_EQ(sheet_->editTriggers(), QAbstractItemView::NoEditTriggers);
   EXPECT_EQ(sheet_->item(1, 2)->text(), "15");
+}
+
+TEST_F(SheetBox, TypingIntoACellOfTheActiveSheetRecalculatesOnEnter) {
+  ASSERT_NE(sheet_, nullptr);
+  container_.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&container_));
+  window_->click("Activate");
+  sheet_->setFocus();
+  sheet_->setCurrentCell(1, 1);
+  QTest::keyClick(sheet_, Qt::Key_7);  // starts editing with the key typed
+  auto* editor = sheet_->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  QTest::keyClicks(editor, "0");
+  QTest::keyClick(editor, Qt::Key_Return);
+  QApplication::processEvents();  // the delegate commits the entry queued
+  EXPECT_EQ(window_->state("Sheet").sheet->shownText({1, 1}), "70");
+  EXPECT_EQ(sheet_->item(1, 2)->text(), "140");
 }
 
 TEST(SheetBoxFit, ALongSheetShrinksToShowEveryRowInItsBox) {

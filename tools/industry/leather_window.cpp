@@ -16,12 +16,13 @@ struct ResultRow {
   const char* generationCaption;
   const char* dischargeName;
   const char* dischargeCaption;
+  const char* dischargeDefault = "";
 };
 
 constexpr std::array<ResultRow, kLeatherPollutants> kResultRows = {{
     {"Text2", "废水产生量(T/年)：", "Text8", "废水排放量(T/年)："},
     {"Text3", "CODcr产生量(Kg/年)：", "Text9", "CODcr排放量(Kg/年)："},
-    {"Text4", "BOD5产生量(Kg/年)：", "Text10", "BOD5排放量(Kg/年)："},
+    {"Text4", "BOD5产生量(Kg/年)：", "Text10", "BOD5排放量(Kg/年)：", " "},  // opens with a blank
     {"Text5", "SS产生量(Kg/年)：", "Text11", "SS排放量(Kg/年)："},
     {"Text6", "硫化物产生量(Kg/年)：", "Text12", "硫化物排放量(Kg/年)："},
     {"Text7", "总铬产生量(Kg/年)：", "Text13", "总铬排放量(Kg/年)："},
@@ -53,9 +54,8 @@ WindowDescriptor describe() {
   }
   bool first = true;
   for (const ResultRow& row : kResultRows) {
-    // The BOD5 discharge field of the original form held a blank.
-    std::string text = std::string(row.dischargeName) == "Text10" ? " " : "";
-    Control field = resultField(row.dischargeName, row.dischargeCaption, text).withColour(kRed);
+    Control field =
+        resultField(row.dischargeName, row.dischargeCaption, row.dischargeDefault).withColour(kRed);
     d.add(first ? std::move(field).startingColumn() : std::move(field));
     first = false;
   }
