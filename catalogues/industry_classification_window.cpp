@@ -70,6 +70,7 @@ void searchKeyword(Window& w) {
   std::u32string keyword = toUtf32(w.text("Text1"));
   if (!isSearchableKeyword(keyword)) {
     w.message(kKeywordRejected);
+    w.moveFocus("Text1");
     w.setText("RichTextBox1", industryFoundListHeading());
     return;
   }

@@ -27,7 +27,9 @@ const CategoryChoice kCategories[] = {
 };
 
 void askForKeywordWhenEmpty(Window& w) {
-  if (w.text("Text1").empty()) w.message(kKeywordMissing);
+  if (!w.text("Text1").empty()) return;
+  w.message(kKeywordMissing);
+  w.moveFocus("Text1");
 }
 
 const StructureCategory* categoryNamed(const std::string& name) {
@@ -93,6 +95,7 @@ void search(Window& w) {
   std::u32string keyword = toUtf32(w.text("Text1"));
   if (!isSearchableKeyword(keyword)) {
     w.message(kKeywordRejected);
+    w.moveFocus("Text1");
     return;
   }
   const std::string& chosen = w.text("Combo1");
