@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "framework/desktop.h"
+#include "report/appendix.h"
 
 namespace tolvar {
 
@@ -36,6 +37,7 @@ class ScriptRunner : public WindowHost {
   Window& current();
   std::string resolve(const std::string& control);
   void read(const std::string& control);
+  void gather(const std::string& what);
   void print(const Json& line);
   void error(const std::string& why);
 
@@ -43,6 +45,7 @@ class ScriptRunner : public WindowHost {
   Desktop desktop_;
   std::shared_ptr<Window> current_;
   std::deque<Answer> answers_;
+  Appendix appendix_;
   bool failed_ = false;
 };
 
