@@ -33,7 +33,8 @@ std::string trimmedLines(std::string text) {
 // something unreadable into a report.
 class SheetBuilder {
  public:
-  explicit SheetBuilder(const Window& window) : w_(window), controls_(window.descriptor().controls) {
+  explicit SheetBuilder(const Window& window)
+      : w_(window), controls_(window.descriptor().controls) {
     findGroupCaptions();
   }
 
@@ -51,9 +52,9 @@ class SheetBuilder {
     if (plainWindow) rows.insert(rows.end(), tables_.begin(), tables_.end());
     append(rows, kRemarksSection, remarks_);
     append(rows, kBasisSection, basis_);
-    rows.push_back({SheetRow::Kind::footer,
-                    {std::string(kApplicationTitle) + " " + TOLVAR_VERSION_TEXT + "  " +
-                     std::string(when)}});
+    rows.push_back(
+        {SheetRow::Kind::footer,
+         {std::string(kApplicationTitle) + " " + TOLVAR_VERSION_TEXT + "  " + std::string(when)}});
     return sheet;
   }
 
@@ -223,7 +224,8 @@ class SheetBuilder {
     const Control* frame = find(c.parent);
     if (frame != nullptr && frame->kind == ControlKind::frame) {
       std::string caption = sheetCaption(w_.state(frame->name).caption);
-      if (!caption.empty() && !isBlank(caption)) basis_.push_back({SheetRow::Kind::line, {caption}});
+      if (!caption.empty() && !isBlank(caption))
+        basis_.push_back({SheetRow::Kind::line, {caption}});
     }
     basis_.push_back({SheetRow::Kind::line, {text}});
   }
@@ -241,7 +243,8 @@ class SheetBuilder {
         inputs_.push_back(field(c, s.text));
         break;
       case ControlKind::checkBox:
-        inputs_.push_back({SheetRow::Kind::field, {sheetCaption(s.caption), s.checked ? "是" : "否"}});
+        inputs_.push_back(
+            {SheetRow::Kind::field, {sheetCaption(s.caption), s.checked ? "是" : "否"}});
         break;
       case ControlKind::optionButton:
         if (s.checked) {
@@ -253,8 +256,9 @@ class SheetBuilder {
         if (s.selectedItem >= 0 && s.selectedItem < static_cast<int>(s.items.size())) {
           const Control* frame = find(c.parent);
           std::string caption = frame != nullptr ? w_.state(frame->name).caption : c.caption;
-          inputs_.push_back({SheetRow::Kind::field,
-                             {sheetCaption(caption), s.items[static_cast<std::size_t>(s.selectedItem)]}});
+          inputs_.push_back(
+              {SheetRow::Kind::field,
+               {sheetCaption(caption), s.items[static_cast<std::size_t>(s.selectedItem)]}});
         }
         break;
       case ControlKind::resultField:
@@ -275,7 +279,8 @@ class SheetBuilder {
       case ControlKind::tabStrip:
         // The chosen page says which of the window's calculations the sheet holds.
         if (s.currentPage >= 0 && s.currentPage < static_cast<int>(s.items.size())) {
-          head_.push_back({SheetRow::Kind::line, {s.items[static_cast<std::size_t>(s.currentPage)]}});
+          head_.push_back(
+              {SheetRow::Kind::line, {s.items[static_cast<std::size_t>(s.currentPage)]}});
         }
         return;
       // Containers, commands and decoration carry no figure of the calculation.

@@ -99,8 +99,7 @@ TEST_F(CalculationSheetTest, SheetsOfWindowsOfEveryKind) {
        "锅炉烟气量产生系数\n表 5-2-6 锅炉每吨蒸汽所产生的烟气量（米3/时.吨）\n"
        "锅炉类型\t烟气量（米3/时.吨）\n层燃锅炉\t1483\n沸腾锅炉\t1483\n煤粉锅炉\t1362\n"
        "燃油锅炉\t1362\n说明\n来源：《环境统计报表填报指南》P114表5-2-6\n"},
-      {"fields without captions named by their column and the field level with them",
-       "COD转换BOD",
+      {"fields without captions named by their column and the field level with them", "COD转换BOD",
        [](Window& w) {
          w.edit("Text1", "100");
          w.edit("Text8", "250");
@@ -130,7 +129,8 @@ TEST_F(CalculationSheetTest, TreeAndRichTextWindowGivesChosenEntryAndItsText) {
   CalculationSheet sheet = calculationSheet(w, kWhen);
   ASSERT_GE(sheet.rows.size(), 6u);
   EXPECT_EQ(sheet.rows[1], (SheetRow{SheetRow::Kind::section, {"输入参数"}}));
-  EXPECT_EQ(sheet.rows[2], (SheetRow{SheetRow::Kind::field, {"帮助目录", w.state("TreeView1").items[2]}}));
+  EXPECT_EQ(sheet.rows[2],
+            (SheetRow{SheetRow::Kind::field, {"帮助目录", w.state("TreeView1").items[2]}}));
   EXPECT_EQ(sheet.rows[3], (SheetRow{SheetRow::Kind::section, {"计算结果"}}));
   EXPECT_EQ(sheet.rows[4], (SheetRow{SheetRow::Kind::richText, {w.text("RichTextBox1")}}));
 }
@@ -158,9 +158,12 @@ TEST_F(CalculationSheetTest, EveryShownFieldOfEveryWindowIsInItsSheetAsShown) {
 
 TEST(SheetCaption, LosesTrailingColonOrEqualsSign) {
   const std::pair<const char*, const char*> cases[] = {
-      {"B--耗煤量，T：", "B--耗煤量，T"},   {"液体表面蒸气压，Pa:", "液体表面蒸气压，Pa"},
-      {"叠加结果=", "叠加结果"},           {"干污泥产生量（Kg/日）= ", "干污泥产生量（Kg/日）"},
-      {"差[dB]", "差[dB]"},                {"：在前", "：在前"},
+      {"B--耗煤量，T：", "B--耗煤量，T"},
+      {"液体表面蒸气压，Pa:", "液体表面蒸气压，Pa"},
+      {"叠加结果=", "叠加结果"},
+      {"干污泥产生量（Kg/日）= ", "干污泥产生量（Kg/日）"},
+      {"差[dB]", "差[dB]"},
+      {"：在前", "：在前"},
       {"", ""},
   };
   for (const auto& [caption, expected] : cases) EXPECT_EQ(sheetCaption(caption), expected);

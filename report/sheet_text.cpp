@@ -97,7 +97,8 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 // A cell of a one-line row: tabs and line ends would split the row.
 std::string oneLine(std::string text) {
-  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n'; }, ' ');
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n'; }, ' ');
   text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
   return text;
 }
@@ -114,8 +115,8 @@ std::size_t columnCount(const CalculationSheet& sheet) {
 
 std::string spanningCell(const char* tag, std::size_t columns, const std::string& style,
                          const std::string& content) {
-  return "<tr><" + std::string(tag) + " colspan=\"" + std::to_string(columns) + "\"" + style +
-         ">" + content + "</" + tag + "></tr>\n";
+  return "<tr><" + std::string(tag) + " colspan=\"" + std::to_string(columns) + "\"" + style + ">" +
+         content + "</" + tag + "></tr>\n";
 }
 
 std::string cellsRow(const char* tag, const std::vector<std::string>& cells, std::size_t columns) {
@@ -191,9 +192,8 @@ std::string sheetPlainText(const CalculationSheet& sheet) {
       }
       default: {
         const std::string& text = row.cells.empty() ? std::string() : row.cells.front();
-        for (const std::string& line : linesOf(isHtml(text) && row.kind == Kind::richText
-                                                   ? textOfHtml(text)
-                                                   : text)) {
+        for (const std::string& line :
+             linesOf(isHtml(text) && row.kind == Kind::richText ? textOfHtml(text) : text)) {
           out += oneLine(line) + '\n';
         }
       }
@@ -230,8 +230,9 @@ std::string sheetHtml(const CalculationSheet& sheet) {
         out += cellsRow("th", row.cells, columns);
         break;
       case Kind::footer:
-        out += spanningCell("td", columns, " align=\"right\" style=\"font-size:9pt;color:#555555;\"",
-                            escaped(text));
+        out +=
+            spanningCell("td", columns, " align=\"right\" style=\"font-size:9pt;color:#555555;\"",
+                         escaped(text));
         break;
     }
   }
@@ -249,9 +250,8 @@ std::string sheetsPlainText(const std::vector<CalculationSheet>& sheets) {
 
 std::string sheetsHtmlDocument(const std::vector<CalculationSheet>& sheets,
                                const std::string& title) {
-  std::string out =
-      "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + escaped(title) +
-      "</title></head>\n<body>\n<h1>" + escaped(title) + "</h1>\n";
+  std::string out = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" +
+                    escaped(title) + "</title></head>\n<body>\n<h1>" + escaped(title) + "</h1>\n";
   for (const CalculationSheet& sheet : sheets) out += sheetHtml(sheet) + "<p></p>\n";
   return out + "</body></html>\n";
 }

@@ -16,7 +16,8 @@ std::string sheetHtml(const CalculationSheet& sheet);
 // Many sheets: the plain texts separated by an empty line; the HTML tables one after another
 // in a whole document.
 std::string sheetsPlainText(const std::vector<CalculationSheet>& sheets);
-std::string sheetsHtmlDocument(const std::vector<CalculationSheet>& sheets, const std::string& title);
+std::string sheetsHtmlDocument(const std::vector<CalculationSheet>& sheets,
+                               const std::string& title);
 
 // Formatted text without its markup: paragraphs and line breaks become line ends.
 std::string textOfHtml(const std::string& html);
