@@ -117,6 +117,30 @@ TEST_F(CalculationSheetWidgets, ShortcutGathersTheSheetIntoTheAppendixWindow) {
   EXPECT_FALSE(window.findChild<QPushButton*>("SavePdf")->isEnabled());
 }
 
+// With TOLVAR_SCREENSHOT_DIR set, the window is also saved there as a picture to look at.
+TEST_F(CalculationSheetWidgets, AppendixWindowFitsASmallScreen) {
+  Window& tank = *host_.desktop().show("固定顶罐的呼吸排放量和工作排放量");
+  tank.click("Option2");
+  tank.edit("Text3", "10");
+  tank.edit("Text7", "0.9");
+  tank.edit("Text10", "12");
+  tank.edit("Text9", "1");
+  tank.click("Command1");
+  action(host_.view(tank.title()), "GatherSheet")->trigger();
+  action(open("噪声源叠加计算程序"), "GatherSheet")->trigger();
+  action(open("锅炉烟气量产生系数"), "GatherSheet")->trigger();
+  AppendixWindow& window = host_.showAppendix();
+  window.findChild<QListWidget*>("Sheets")->setCurrentRow(0);
+  QApplication::processEvents();
+  EXPECT_LE(window.width(), 1366);
+  EXPECT_LE(window.height(), 768);
+  QString screenshots = qEnvironmentVariable("TOLVAR_SCREENSHOT_DIR");
+  if (!screenshots.isEmpty()) {
+    QDir().mkpath(screenshots);
+    window.grab().save(screenshots + "/" + window.windowTitle() + ".png");
+  }
+}
+
 QByteArray contentsOf(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
