@@ -1,6 +1,7 @@
 #include "qt/appendix_files.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -13,12 +14,9 @@
 namespace tolvar::qt {
 namespace {
 
-// The Simplified Chinese forms of the CJK font that the program draws with, so that a PDF
-// carries the glyphs the reader saw.
-constexpr const char* kDocumentFont = "Noto Sans CJK SC";
-
 void fillDocument(QTextDocument& document, const Appendix& appendix) {
-  QFont font(kDocumentFont);
+  // The program's own CJK font families, so that a PDF carries the glyphs the reader saw.
+  QFont font = QGuiApplication::font();
   font.setPointSize(10);
   document.setDefaultFont(font);
   document.setHtml(toQString(appendix.htmlDocument()));

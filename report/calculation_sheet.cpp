@@ -326,21 +326,12 @@ CalculationSheet calculationSheet(const Window& window, std::string_view when) {
 
 std::string currentTimeText() {
   std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-  // A fixed time for reproducible output, by the usual convention of build tools.
-  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != '\0') {
-    now = static_cast<std::time_t>(std::strtoll(epoch, nullptr, 10));
-#ifdef _WIN32
-    gmtime_s(&local, &now);
-  } else {
-    localtime_s(&local, &now);
-  }
-#else
-    gmtime_r(&now, &local);
-  } else {
-    localtime_r(&now, &local);
-  }
-#endif
+  // A fixed time for reproducible output, by the usual convention of build tools. The program
+  // has one thread, so the library's shared time buffer is safe here.
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  const bool fixed = epoch != nullptr && *epoch != '\0';
+  if (fixed) now = static_cast<std::time_t>(std::strtoll(epoch, nullptr, 10));
+  std::tm local = fixed ? *std::gmtime(&now) : *std::localtime(&now);
   char text[32];
   std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
   return text;
