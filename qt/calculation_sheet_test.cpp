@@ -3,14 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "qt/appendix_window.h"
 #include "qt/qt_host.h"
@@ -69,6 +73,26 @@ TEST_F(CalculationSheetWidgets, ContextMenuCopiesTheSheetAsHtmlTableAndTabbedTex
         << section;
   }
   EXPECT_TRUE(html.contains(QString::fromUtf8("<td>叠加结果</td><td>76.19</td><td>dB（A）</td>")));
+}
+
+TEST_F(CalculationSheetWidgets, RightClickOnTheWindowShowsTheSheetEntries) {
+  ToolWindow* view = open("噪声源叠加计算程序");
+  QLabel* caption = nullptr;
+  for (QLabel* label : view->findChildren<QLabel*>()) {
+    if (label->text() == QString::fromUtf8("叠加结果=")) caption = label;
+  }
+  ASSERT_NE(caption, nullptr);
+  QStringList shown;
+  QTimer::singleShot(50, [&] {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      for (QAction* a : menu->actions()) shown << a->text();
+      menu->close();
+    }
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                          caption->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(caption, &event);
+  EXPECT_EQ(shown.join("|"), QString::fromUtf8("复制计算书|加入计算书汇总"));
 }
 
 TEST_F(CalculationSheetWidgets, ShortcutGathersTheSheetIntoTheAppendixWindow) {
