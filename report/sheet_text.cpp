@@ -76,7 +76,8 @@ std::string decodedEntity(std::string_view entity) {
       return utf8::encode(static_cast<char32_t>(std::stoul(digits, nullptr, hex ? 16 : 10)));
     }
   }
-  return "&" + std::string(entity) + ";";
+  std::string kept = "&";
+  return kept.append(entity).append(";");
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -115,17 +116,18 @@ std::size_t columnCount(const CalculationSheet& sheet) {
 
 std::string spanningCell(const char* tag, std::size_t columns, const std::string& style,
                          const std::string& content) {
-  return "<tr><" + std::string(tag) + " colspan=\"" + std::to_string(columns) + "\"" + style + ">" +
-         content + "</" + tag + "></tr>\n";
+  std::string row = "<tr><";
+  row.append(tag).append(" colspan=\"").append(std::to_string(columns)).append("\"");
+  return row.append(style).append(">").append(content).append("</").append(tag).append("></tr>\n");
 }
 
 std::string cellsRow(const char* tag, const std::vector<std::string>& cells, std::size_t columns) {
   std::string row = "<tr>";
   for (std::size_t i = 0; i < cells.size(); ++i) {
     std::size_t span = i + 1 == cells.size() && columns > cells.size() ? columns - i : 1;
-    row += "<" + std::string(tag);
-    if (span > 1) row += " colspan=\"" + std::to_string(span) + "\"";
-    row += ">" + escaped(cells[i]) + "</" + tag + ">";
+    row.append("<").append(tag);
+    if (span > 1) row.append(" colspan=\"").append(std::to_string(span)).append("\"");
+    row.append(">").append(escaped(cells[i])).append("</").append(tag).append(">");
   }
   return row + "</tr>\n";
 }
@@ -250,8 +252,9 @@ std::string sheetsPlainText(const std::vector<CalculationSheet>& sheets) {
 
 std::string sheetsHtmlDocument(const std::vector<CalculationSheet>& sheets,
                                const std::string& title) {
-  std::string out = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" +
-                    escaped(title) + "</title></head>\n<body>\n<h1>" + escaped(title) + "</h1>\n";
+  std::string out = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>";
+  out.append(escaped(title)).append("</title></head>\n<body>\n<h1>");
+  out.append(escaped(title)).append("</h1>\n");
   for (const CalculationSheet& sheet : sheets) out += sheetHtml(sheet) + "<p></p>\n";
   return out + "</body></html>\n";
 }
