@@ -22,10 +22,11 @@ MainWindow::MainWindow(QtHost& host) : host_(host) {
   new WindowRenderer(model_, central);
   setCentralWidget(central);
   buildMenus();
+  buildSheetMenu();
   buildTrayMenu();
 
   adjustSize();
-  // Wide enough for all nine menus in one line.
+  // Wide enough for all the menus in one line.
   resize(std::max(width(), menuBar()->sizeHint().width() + 8), height());
   QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   move(screen.center() - rect().center());
@@ -64,6 +65,14 @@ void MainWindow::buildMenus() {
       }
     });
   }
+}
+
+// After the catalogue: the calculation sheets gathered from the tool windows.
+void MainWindow::buildSheetMenu() {
+  QMenu* menu = menuBar()->addMenu(QString::fromUtf8("计算书"));
+  menu->setObjectName("SheetMenu");
+  QAction* appendix = menu->addAction(toQString(std::string(kAppendixTitle)));
+  connect(appendix, &QAction::triggered, this, [this] { host_.showAppendix(); });
 }
 
 void MainWindow::buildTrayMenu() {

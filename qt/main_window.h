@@ -40,6 +40,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  void buildSheetMenu();
   void buildTrayMenu();
   void applyResizeRule();
   void runTrayCommand(TrayCommand command);

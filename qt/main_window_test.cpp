@@ -59,13 +59,15 @@ TEST_F(MainWindowTest, MenuBarHoldsTheWholeCatalogueInOrder) {
   std::vector<std::vector<std::string>> expected;
   for (const CatalogueEntry& entry : toolCatalogue()) expected.push_back(entry.path());
   EXPECT_EQ(expected.size(), 86u);
+  // The calculation sheets follow the catalogue as a tenth menu.
+  expected.push_back({"计算书", "计算书汇总"});
   EXPECT_EQ(menuPaths(window_.menuBar()), expected);
 
   QStringList menus;
   for (QAction* action : window_.menuBar()->actions()) menus << action->text();
   EXPECT_EQ(menus.join("|"),
             QString::fromUtf8("气工具箱|水工具箱|声工具箱|固废工具箱|燃料废气工具箱|"
-                              "风险评价工具箱|其它工具箱|程序调用|帮助"));
+                              "风险评价工具箱|其它工具箱|程序调用|帮助|计算书"));
   // In 气工具箱 the submenu follows the three direct entries; in 水工具箱 it comes first.
   QList<QAction*> air = window_.menuBar()->actions()[0]->menu()->actions();
   ASSERT_EQ(air.size(), 4);
@@ -124,6 +126,26 @@ TEST_F(MainWindowTest, ACatalogueEntryBringsAnOpenWindowForwardWithItsTexts) {
   entry->trigger();
   EXPECT_EQ(host_.view("噪声源叠加计算程序"), view);
   EXPECT_EQ(view->findChild<QLineEdit*>("Text1")->text(), "05");
+}
+
+TEST_F(MainWindowTest, SheetMenuShowsOneAppendixWindowForTheRun) {
+  QAction* entry = findAction(window_.menuBar(), {"计算书", "计算书汇总"});
+  ASSERT_NE(entry, nullptr);
+  auto appendixWindows = [] {
+    QList<QWidget*> found;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == "AppendixWindow") found << w;
+    }
+    return found;
+  };
+  entry->trigger();
+  ASSERT_EQ(appendixWindows().size(), 1);
+  EXPECT_TRUE(appendixWindows().front()->isVisible());
+  EXPECT_EQ(appendixWindows().front()->windowTitle(), QString::fromUtf8("计算书汇总"));
+  appendixWindows().front()->close();
+  entry->trigger();
+  ASSERT_EQ(appendixWindows().size(), 1);
+  EXPECT_TRUE(appendixWindows().front()->isVisible());
 }
 
 TEST_F(MainWindowTest, SuperpositionEndToEndThroughWidgets) {

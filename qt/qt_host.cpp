@@ -26,6 +26,7 @@ void QtHost::shown(Window& window, bool created) {
     std::string identity = window.title();
     view =
         new ToolWindow(window.shared_from_this(), [this, identity] { desktop_.close(identity); });
+    view->setAppendix(&appendix_);
     views_[identity] = view;
   }
   if (view->isMinimized()) view->showNormal();
@@ -49,13 +50,26 @@ bool QtHost::launch(const LaunchRequest& request) {
   return qt::launch(request);
 }
 
+AppendixWindow& QtHost::showAppendix() {
+  if (!appendixWindow_) {
+    appendixWindow_ = std::make_unique<AppendixWindow>(appendix_);
+    appendixWindow_->setOnClose([this] { quitWhenNothingIsLeft(); });
+  }
+  if (appendixWindow_->isMinimized()) appendixWindow_->showNormal();
+  appendixWindow_->show();
+  appendixWindow_->raise();
+  appendixWindow_->activateWindow();
+  return *appendixWindow_;
+}
+
 void QtHost::mainWindowEnded() {
   mainWindowEnded_ = true;
   quitWhenNothingIsLeft();
 }
 
 void QtHost::quitWhenNothingIsLeft() {
-  if (mainWindowEnded_ && views_.empty()) QApplication::quit();
+  bool appendixShown = appendixWindow_ && appendixWindow_->isVisible();
+  if (mainWindowEnded_ && views_.empty() && !appendixShown) QApplication::quit();
 }
 
 }  // namespace tolvar::qt

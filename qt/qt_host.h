@@ -4,10 +4,13 @@
 #include <QPointer>
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "framework/desktop.h"
+#include "qt/appendix_window.h"
 #include "qt/tool_window.h"
+#include "report/appendix.h"
 
 namespace tolvar::qt {
 
@@ -21,6 +24,9 @@ class QtHost : public QObject, public WindowHost {
   Desktop& desktop() { return desktop_; }
   ToolWindow* view(const std::string& identity) const;
   void mainWindowEnded();
+  // The calculation sheets gathered during this run, and the window that lists them.
+  Appendix& appendix() { return appendix_; }
+  AppendixWindow& showAppendix();
 
   Answer ask(const MessageBox& box) override;
   void shown(Window& window, bool created) override;
@@ -30,7 +36,9 @@ class QtHost : public QObject, public WindowHost {
  private:
   void quitWhenNothingIsLeft();
 
+  Appendix appendix_;
   Desktop desktop_;
+  std::unique_ptr<AppendixWindow> appendixWindow_;
   std::map<std::string, QPointer<ToolWindow>> views_;
   bool mainWindowEnded_ = false;
 };

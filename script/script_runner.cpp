@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "framework/utf8.h"
+#include "report/sheet_text.h"
 #include "shell/catalogue.h"
 #include "tools/all_tools.h"
 
@@ -119,6 +120,10 @@ void ScriptRunner::perform(const Json& action) {
     cell(action);
   } else if (action.contains("close")) {
     current().close();
+  } else if (action.contains("sheet")) {
+    print(Json{{"sheet", sheetPlainText(calculationSheet(current(), currentTimeText()))}});
+  } else if (action.contains("appendix")) {
+    gather(stringOf(action["appendix"], "appendix"));
   } else {
     throw ScriptError("unknown action: " + action.begin().key());
   }
@@ -154,6 +159,16 @@ void ScriptRunner::list(const std::string& what) {
     }
   } else {
     throw ScriptError("list menu or windows, not " + what);
+  }
+}
+
+void ScriptRunner::gather(const std::string& what) {
+  if (what == "add") {
+    appendix_.add(calculationSheet(current(), currentTimeText()));
+  } else if (what == "text") {
+    print(Json{{"appendix", appendix_.plainText()}});
+  } else {
+    throw ScriptError("appendix add or text, not " + what);
   }
 }
 

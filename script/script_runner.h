@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "framework/desktop.h"
+#include "report/appendix.h"
 
 namespace tolvar {
 
@@ -37,6 +38,7 @@ class ScriptRunner : public WindowHost {
   std::string resolve(const std::string& control);
   void read(const std::string& control);
   void cell(const Json& action);
+  void gather(const std::string& what);
   void print(const Json& line);
   void error(const std::string& why);
 
@@ -44,6 +46,7 @@ class ScriptRunner : public WindowHost {
   Desktop desktop_;
   std::shared_ptr<Window> current_;
   std::deque<Answer> answers_;
+  Appendix appendix_;
   bool failed_ = false;
 };
 

@@ -1,5 +1,5 @@
 set(found "")
-foreach(dir framework shell tools catalogues script)
+foreach(dir framework shell tools catalogues report script)
   file(GLOB_RECURSE files "${ROOT}/${dir}/*.h" "${ROOT}/${dir}/*.cpp")
   foreach(f IN LISTS files)
     file(STRINGS "${f}" hits REGEX "#[ \t]*include[ \t]*[<\"]Q")
