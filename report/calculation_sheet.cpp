@@ -231,7 +231,9 @@ class SheetBuilder {
   void addNote(const Control& c, const ControlState& s) {
     std::string text = trimmedLines(s.text);
     if (isBlank(text)) return;
-    if (!s.readOnly) {
+    // A read-only note still showing the text it opened with quotes the method; one that a
+    // handler has written (a report, a search result) is what the window computed.
+    if (!s.readOnly || s.text != c.text) {
       results_.push_back({SheetRow::Kind::line, {text}});
       return;
     }

@@ -112,6 +112,24 @@ TEST_F(CalculationSheetTest, SheetsOfWindowsOfEveryKind) {
        "3制药废水、4纺织印染废水、5食品加工废水、6饮食废水、 7医院废水、8生活污水，"
        "八种废水中各自的 BOD5与 CODcr(x)线性关系密切 ，据此可以由该类污染物的COD折算BOD5，"
        "此处折算有经验算法，折算出的BOD5可供参考！\n"},
+      {"catalogue search: the written result is the result, the catalogue's gap a remark",
+       "危险废物名录查询",
+       [](Window& w) {
+         choose(w, "Combo1", "HW06");
+         w.click("Command1");
+       },
+       "危险废物名录查询\n输入参数\n按危废编号查询\tHW06\n计算结果\n\tHW06 有机溶剂废物\nHW06\n"
+       "有机溶剂废物\n（本机未收录此类的来源和组分，请查阅名录原文）\n说明\n"
+       "注意：本机所存名录不完整（完整收录 0/47 "
+       "类），未收录的行请查阅《国家危险废物名录》原文。\n"},
+      {"embedded worksheet: its rows as the sheet shows them", "氧化铝", [](Window&) {},
+       "氧化铝\n氧化铝行业污染物排放的计算\n氧化铝产排污量计算\t\t\t\t\t\n"
+       "请输入原（产）品量\t\t300\t\t吨\t\n污染物名称\t单位\t产污系数\t排污系数\t产污量\t排污量\n"
+       "废气\tNm3/t-氧化铝\t12063.87\t14973\t3619161\t4491900\n"
+       "粉尘\tKg/t-氧化铝\t1650.7\t7.08\t495210\t2124\n"
+       "废水量\tM3/t-氧化铝\t28.58\t20.83\t8574\t6249\n碱\tKg/t-氧化铝\t22.5\t22.5\t6750\t6750\n"
+       "SS\tKg/t-氧化铝\t16.5\t10.21\t4950\t3063\n石油类\tKg/t-氧化铝\t0.044\t0.044\t13.2\t13.2\n"
+       "赤泥\tKg/t-氧化铝\t1430.3\t1430.3\t429090\t429090\n"},
   };
   for (const SheetCase& c : cases) {
     SCOPED_TRACE(c.what);
