@@ -24,6 +24,7 @@ ControlState initialState(const Control& control) {
   state.checked = control.checked;
   state.textColour = control.textColour;
   state.cells = control.cells;
+  state.sheet = control.sheet;
   return state;
 }
 
@@ -162,6 +163,11 @@ void Window::setCells(std::string_view control, std::vector<std::vector<std::str
   changed(control, ControlChange::cells);
 }
 
+void Window::setActive(std::string_view control, bool active) {
+  mutableState(control).active = active;
+  changed(control, ControlChange::sheet);
+}
+
 void Window::select(std::string_view control, std::size_t start, std::size_t length) {
   ControlState& state = mutableState(control);
   state.selectionStart = std::min(start, state.text.size());
@@ -266,6 +272,17 @@ void Window::choosePage(std::string_view control, int page) {
   state.currentPage = page;
   changed(control, ControlChange::page);
   dispatch(Event::click, control);
+}
+
+bool Window::enterCell(std::string_view control, CellRef cell, std::string text) {
+  ControlState& state = mutableState(control);
+  if (!state.active || state.readOnly || !state.sheet || !state.sheet->contains(cell)) {
+    return false;
+  }
+  state.sheet->enter(cell, std::move(text));
+  changed(control, ControlChange::sheet);
+  dispatch(Event::change, control);
+  return true;
 }
 
 Answer Window::message(std::string text) {

@@ -41,6 +41,8 @@ struct ControlState {
   bool checked = false;
   std::optional<Rgb> textColour;
   std::vector<std::vector<std::string>> cells;
+  std::optional<Worksheet> sheet;  // an embedded sheet's content as last edited
+  bool active = false;             // an embedded sheet open for editing in place
 };
 
 enum class ControlChange {
@@ -54,7 +56,8 @@ enum class ControlChange {
   enabled,
   checked,
   colour,
-  cells
+  cells,
+  sheet  // an embedded sheet's content or its activation
 };
 
 // One opening of a tool window: the controls' current state, the events that reach the tool's
@@ -86,6 +89,7 @@ class Window : public std::enable_shared_from_this<Window> {
   void setCells(std::string_view control, std::vector<std::vector<std::string>> rows);
   void select(std::string_view control, std::size_t start, std::size_t length);
   void scrollTo(std::string_view control, int item);  // brings a tree node or list item into view
+  void setActive(std::string_view control, bool active);  // an embedded sheet's state
 
   // What the user does, from the view or a script.
   void load();
@@ -96,6 +100,9 @@ class Window : public std::enable_shared_from_this<Window> {
   void click(std::string_view control);
   void choose(std::string_view control, int index);
   void choosePage(std::string_view control, int page);
+  // A cell typed and confirmed in an embedded sheet; refused (false) unless the sheet is active
+  // and editable. Fires the sheet's change event.
+  bool enterCell(std::string_view control, CellRef cell, std::string text);
 
   // Requests of handlers.
   Answer message(const MessageBox& box) { return context_.ask(box); }

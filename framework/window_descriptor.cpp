@@ -110,6 +110,13 @@ Control drawnText(std::string name, std::string text) {
   return make(ControlKind::drawnText, std::move(name), "", std::move(text));
 }
 
+Control embeddedSheet(std::string name, std::optional<Worksheet> sheet, bool readOnly) {
+  Control control = make(ControlKind::embeddedSheet, std::move(name), "", "");
+  control.sheet = std::move(sheet);
+  control.readOnly = readOnly;
+  return control;
+}
+
 const Control* WindowDescriptor::find(std::string_view name) const {
   for (const Control& control : controls) {
     if (control.name == name) return &control;

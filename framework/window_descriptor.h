@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/worksheet.h"
+
 namespace tolvar {
 
 enum class ControlKind {
@@ -26,6 +28,8 @@ enum class ControlKind {
   picture,    // a drawing named by picture
   tableGrid,  // rows of cells, the first row the heading
   drawnText,  // text drawn directly on the window's surface
+  // A worksheet shown as a picture until activated, editable while active.
+  embeddedSheet,
 };
 
 struct Rgb {
@@ -38,6 +42,15 @@ struct Rgb {
 inline constexpr Rgb kDarkGreen{0, 128, 0};
 inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kBlack{0, 0, 0};
+
+// A control's place in a window laid out at fixed positions, in pixels of the client area.
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Bounds&, const Bounds&) = default;
+};
 
 struct TreeNode {
   std::string text;
@@ -72,6 +85,11 @@ struct Control {
   std::vector<std::vector<std::string>> cells;  // table grid rows
   std::vector<TreeNode> treeNodes;
   int lines = 0;  // visible lines of a note; 0 lets the layout choose
+
+  // An embedded sheet's content; none when it could not be loaded.
+  std::optional<Worksheet> sheet;
+  // The control's place in a window of fixed layout.
+  std::optional<Bounds> bounds;
 
   Control&& withUnit(std::string value) && { return set(&Control::unit, std::move(value)); }
   Control&& withColour(Rgb value) && {
@@ -109,6 +127,10 @@ struct Control {
     selectAllOnFocus = false;
     return std::move(*this);
   }
+  Control&& at(Bounds place) && {
+    bounds = place;
+    return std::move(*this);
+  }
   Control&& withLines(int count) && {
     lines = count;
     return std::move(*this);
@@ -140,6 +162,8 @@ Control treeView(std::string name, std::vector<TreeNode> nodes);
 Control picture(std::string name, std::string drawing);
 Control tableGrid(std::string name, std::vector<std::vector<std::string>> rows);
 Control drawnText(std::string name, std::string text);
+// Read-only sheets can be activated to be looked through but not edited.
+Control embeddedSheet(std::string name, std::optional<Worksheet> sheet, bool readOnly = false);
 
 // A tool window as it is at every opening: its title (also its identity), heading and
 // controls in order.
@@ -147,6 +171,8 @@ struct WindowDescriptor {
   std::string title;
   std::vector<Control> controls;
   int columns = 1;  // columns that the window's top-level rows flow into
+  // Set for a window whose controls stand at their bounds in a client area of this size.
+  std::optional<Bounds> fixedLayout = std::nullopt;
 
   WindowDescriptor& add(Control control) {
     controls.push_back(std::move(control));

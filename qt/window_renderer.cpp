@@ -30,6 +30,7 @@
 #include "qt/application_style.h"
 #include "qt/badge_widget.h"
 #include "qt/text_conversion.h"
+#include "qt/worksheet_widget.h"
 
 namespace tolvar::qt {
 namespace {
@@ -266,7 +267,20 @@ void WindowRenderer::build() {
       };
   // Widgets report changes while they are filled; those are not the user's actions.
   updating_ = true;
-  layOut("", -1, container_, std::max(d.columns, 1));
+  if (d.fixedLayout) {
+    // Each control at its place on a canvas of the window's client size.
+    auto* canvas = new QWidget(container_);
+    canvas->setFixedSize(d.fixedLayout->width, d.fixedLayout->height);
+    auto* outer = new QVBoxLayout(container_);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(canvas);
+    for (const Control& c : d.controls) {
+      const Bounds b = c.bounds.value_or(Bounds{});
+      createWidget(c, canvas)->setGeometry(b.left, b.top, b.width, b.height);
+    }
+  } else {
+    layOut("", -1, container_, std::max(d.columns, 1));
+  }
   updating_ = false;
   for (const Control& c : d.controls) refreshAll(c);
 }
@@ -396,6 +410,17 @@ QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
       }
       break;
     }
+    case ControlKind::embeddedSheet: {
+      auto* sheet = new WorksheetWidget(parent);
+      sheet->onEntered([this, name = c.name](CellRef cell, std::string text) {
+        // An entry the sheet refuses is taken back off the box.
+        if (!updating_ && !window_->enterCell(name, cell, std::move(text))) {
+          refresh(name, ControlChange::sheet);
+        }
+      });
+      w = sheet;
+      break;
+    }
     case ControlKind::tableGrid: {
       auto* table = new QTableWidget(parent);
       table->verticalHeader()->setVisible(false);
@@ -521,7 +546,7 @@ void WindowRenderer::refreshAll(const Control& c) {
   for (ControlChange change :
        {ControlChange::text, ControlChange::caption, ControlChange::items,
         ControlChange::visibility, ControlChange::enabled, ControlChange::checked,
-        ControlChange::colour, ControlChange::cells, ControlChange::scroll}) {
+        ControlChange::colour, ControlChange::cells, ControlChange::scroll, ControlChange::sheet}) {
     refresh(c.name, change);
   }
 }
@@ -630,7 +655,13 @@ void WindowRenderer::refresh(const std::string& control, ControlChange change) {
       applyTextColour(w, s.textColour);
       break;
     case ControlChange::cells:
+      if (qobject_cast<WorksheetWidget*>(w) != nullptr) break;  // a sheet has no plain rows
       if (auto* table = qobject_cast<QTableWidget*>(w)) fillTable(table, s.cells);
+      break;
+    case ControlChange::sheet:
+      if (auto* sheet = qobject_cast<WorksheetWidget*>(w); sheet && s.sheet) {
+        sheet->showSheet(*s.sheet, s.active, s.active && !s.readOnly);
+      }
       break;
   }
   updating_ = wasUpdating;

@@ -115,6 +115,8 @@ void ScriptRunner::perform(const Json& action) {
     answers_.push_back(answer == "yes" ? Answer::yes : Answer::no);
   } else if (action.contains("read")) {
     read(stringOf(action["read"], "read"));
+  } else if (action.contains("cell")) {
+    cell(action);
   } else if (action.contains("close")) {
     current().close();
   } else {
@@ -203,7 +205,29 @@ void ScriptRunner::read(const std::string& control) {
       line["checked"] = s.checked;
     }
     if (c.kind == ControlKind::tableGrid) line["cells"] = s.cells;
+    if (c.kind == ControlKind::embeddedSheet) line["active"] = s.active;
     print(line);
+  }
+}
+
+// The first embedded sheet of the current window: read a cell, or type into it.
+void ScriptRunner::cell(const Json& action) {
+  std::string name = stringOf(action["cell"], "cell");
+  Window& window = current();
+  const auto& controls = window.descriptor().controls;
+  auto box = std::find_if(controls.begin(), controls.end(),
+                          [](const Control& c) { return c.kind == ControlKind::embeddedSheet; });
+  if (box == controls.end()) throw ScriptError("no sheet in " + window.title());
+  const ControlState& state = window.state(box->name);
+  std::optional<CellRef> ref = parseCellRef(name);
+  if (!state.sheet) throw ScriptError("the sheet of " + window.title() + " is not available");
+  if (!ref || !state.sheet->contains(*ref)) throw ScriptError("no cell " + name);
+  if (!action.contains("text")) {
+    print(Json{{"cell", name}, {"text", state.sheet->shownText(*ref)}});
+  } else if (state.readOnly) {
+    throw ScriptError("the sheet is read-only");
+  } else if (!window.enterCell(box->name, *ref, stringOf(action["text"], "text"))) {
+    throw ScriptError("the sheet is not active");
   }
 }
 

@@ -36,6 +36,7 @@ class ScriptRunner : public WindowHost {
   Window& current();
   std::string resolve(const std::string& control);
   void read(const std::string& control);
+  void cell(const Json& action);
   void print(const Json& line);
   void error(const std::string& why);
 

@@ -1,9 +1,11 @@
 #include "tools/all_tools.h"
 
+#include "catalogues/catalogue_tools.h"
 #include "shell/shell_windows.h"
 
 #include "tools/distance/distance_tools.h"
 #include "tools/fuel/fuel_tools.h"
+#include "tools/industry/industry_tools.h"
 #include "tools/noise/noise_tools.h"
 #include "tools/risk/risk_tools.h"
 #include "tools/storage/storage_tools.h"
@@ -20,6 +22,8 @@ ToolRegistry allTools() {
   risk::registerRiskTools(registry);
   storage::registerStorageTools(registry);
   water::registerWaterTools(registry);
+  industry::registerIndustryTools(registry);
+  catalogues::registerCatalogueTools(registry);
   return registry;
 }
 

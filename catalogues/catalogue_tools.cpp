@@ -1,0 +1,17 @@
+#include "catalogues/catalogue_tools.h"
+
+#include "catalogues/hazardous_waste_window.h"
+#include "catalogues/industry_classification_window.h"
+#include "catalogues/structure_adjustment_full_text_window.h"
+#include "catalogues/structure_adjustment_window.h"
+
+namespace tolvar::catalogues {
+
+void registerCatalogueTools(ToolRegistry& registry) {
+  registerTool<IndustryClassificationWindow>(registry, kIndustryClassificationTitle);
+  registerTool<HazardousWasteWindow>(registry, kHazardousWasteTitle);
+  registerTool<StructureAdjustmentWindow>(registry, kStructureAdjustmentTitle);
+  registerTool<StructureAdjustmentFullTextWindow>(registry, kStructureAdjustmentFullTextTitle);
+}
+
+}  // namespace tolvar::catalogues

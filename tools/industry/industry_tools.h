@@ -1,0 +1,9 @@
+#pragma once
+
+#include "framework/tool.h"
+
+namespace tolvar::industry {
+
+void registerIndustryTools(ToolRegistry& registry);
+
+}  // namespace tolvar::industry
