@@ -180,6 +180,11 @@ void Window::scrollTo(std::string_view control, int item) {
   changed(control, ControlChange::scroll);
 }
 
+void Window::moveFocus(std::string_view control) {
+  focused_ = nameOf(control);
+  changed(control, ControlChange::focus);
+}
+
 void Window::load() {
   dispatch(Event::load, "");
 }
@@ -241,6 +246,7 @@ bool Window::type(std::string_view control, char32_t key) {
 
 void Window::focus(std::string_view control) {
   const Control& field = this->control(control);
+  focused_ = field.name;
   if (field.kind == ControlKind::numericField && field.selectAllOnFocus) {
     select(control, 0, text(control).size());
   }

@@ -57,7 +57,8 @@ enum class ControlChange {
   checked,
   colour,
   cells,
-  sheet  // an embedded sheet's content or its activation
+  sheet,  // an embedded sheet's content or its activation
+  focus
 };
 
 // One opening of a tool window: the controls' current state, the events that reach the tool's
@@ -90,6 +91,9 @@ class Window : public std::enable_shared_from_this<Window> {
   void select(std::string_view control, std::size_t start, std::size_t length);
   void scrollTo(std::string_view control, int item);  // brings a tree node or list item into view
   void setActive(std::string_view control, bool active);  // an embedded sheet's state
+  void moveFocus(std::string_view control);           // sends the focus to a control
+  // The control that last gained the focus, by the user or a handler; empty before any.
+  const std::string& focused() const { return focused_; }
 
   // What the user does, from the view or a script.
   void load();
@@ -124,6 +128,7 @@ class Window : public std::enable_shared_from_this<Window> {
   WindowContext& context_;
   std::vector<ControlState> states_;  // in descriptor order
   Observer observer_;
+  std::string focused_;
   int dispatchDepth_ = 0;
 };
 

@@ -84,7 +84,8 @@ struct Control {
   std::string picture;                          // what a picture control draws
   std::vector<std::vector<std::string>> cells;  // table grid rows
   std::vector<TreeNode> treeNodes;
-  int lines = 0;  // visible lines of a note; 0 lets the layout choose
+  int lines = 0;            // visible lines of a note; 0 lets the layout choose
+  bool fixedPitch = false;  // a note shown in a fixed-width font, so that padded columns line up
 
   // An embedded sheet's content; none when it could not be loaded.
   std::optional<Worksheet> sheet;
@@ -133,6 +134,10 @@ struct Control {
   }
   Control&& withLines(int count) && {
     lines = count;
+    return std::move(*this);
+  }
+  Control&& inFixedPitch() && {
+    fixedPitch = true;
     return std::move(*this);
   }
 

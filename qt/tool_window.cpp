@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -26,6 +27,10 @@ ToolWindow::ToolWindow(std::shared_ptr<Window> window, std::function<void()> onC
 
   content->ensurePolished();
   for (QWidget* child : content->findChildren<QWidget*>()) child->ensurePolished();
+  // Frames cache the size of what they held when they were laid out, before captions and note
+  // heights were filled in.
+  for (QWidget* child : content->findChildren<QWidget*>()) child->updateGeometry();
+  for (QLayout* inner : content->findChildren<QLayout*>()) inner->invalidate();
   if (content->layout() != nullptr) content->layout()->activate();
   preferredSize_ = content->sizeHint().expandedTo(content->minimumSizeHint()) + QSize(4, 4);
   QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

@@ -29,6 +29,7 @@
 #include "framework/utf8.h"
 #include "qt/application_style.h"
 #include "qt/badge_widget.h"
+#include "qt/fixed_pitch_font.h"
 #include "qt/text_conversion.h"
 #include "qt/worksheet_widget.h"
 
@@ -312,6 +313,7 @@ QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
     case ControlKind::note: {
       auto* edit = new QPlainTextEdit(parent);
       edit->setMinimumWidth(380);
+      if (c.fixedPitch) edit->setFont(fixedPitchFont(edit->font()));
       if (c.tooltipBackground) {
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
@@ -662,6 +664,9 @@ void WindowRenderer::refresh(const std::string& control, ControlChange change) {
       if (auto* sheet = qobject_cast<WorksheetWidget*>(w); sheet && s.sheet) {
         sheet->showSheet(*s.sheet, s.active, s.active && !s.readOnly);
       }
+      break;
+    case ControlChange::focus:
+      w->setFocus(Qt::OtherFocusReason);
       break;
   }
   updating_ = wasUpdating;

@@ -18,7 +18,12 @@ void checkComplete(const ReferenceTable& table, int lineNumber) {
   if (table.rows.empty() && table.above.empty() && table.below.empty()) {
     reject(lineNumber, "window " + table.title + " shows nothing");
   }
-  if (table.rows.size() == 1) reject(lineNumber, "window " + table.title + " has no data rows");
+  if (table.rows.size() == 1 && !table.rowsOmitted) {
+    reject(lineNumber, "window " + table.title + " has no data rows");
+  }
+  if (table.rowsOmitted && table.rows.size() != 1) {
+    reject(lineNumber, "window " + table.title + " omits rows but has other than a heading row");
+  }
 }
 
 }  // namespace
@@ -38,7 +43,7 @@ std::vector<ReferenceTable> parseReferenceTables(std::string_view text) {
       bool known = std::any_of(tables.begin(), tables.end(),
                                [&](const ReferenceTable& t) { return t.title == fields[1]; });
       if (known) reject(lineNumber, "a second window " + fields[1]);
-      tables.push_back(ReferenceTable{fields[1], {}, {}, {}, {}});
+      tables.emplace_back().title = fields[1];
       continue;
     }
     if (tables.empty()) reject(lineNumber, key + " before the first window");
@@ -55,6 +60,9 @@ std::vector<ReferenceTable> parseReferenceTables(std::string_view text) {
       table.rows.push_back(std::move(fields));
     } else if (key == "below" && fields.size() == 2) {
       table.below.push_back(fields[1]);
+    } else if (key == "omitted" && fields.size() == 2) {
+      table.below.push_back(fields[1]);
+      table.rowsOmitted = true;
     } else {
       reject(lineNumber, "not a record line: " + line);
     }

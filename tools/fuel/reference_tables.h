@@ -8,13 +8,15 @@ namespace tolvar::fuel {
 
 // One reference table window: its texts above the table, the table's printed heading, its rows
 // (the first holding the column headings) and its texts under the table. A window without rows
-// shows its texts only.
+// shows its texts only. Where the book's rows could not be sourced, the table has its column
+// headings only and a text under it says so.
 struct ReferenceTable {
   std::string title;
   std::vector<std::string> above;
   std::string heading;
   std::vector<std::vector<std::string>> rows;
   std::vector<std::string> below;
+  bool rowsOmitted = false;
 };
 
 // Reads the tab-separated records of reference_tables.tsv; a malformed record throws
