@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <map>
 
+#include "catalogues/editions/edition_tools.h"
 #include "qt/text_conversion.h"
 #include "shell/catalogue.h"
 
@@ -22,6 +23,7 @@ MainWindow::MainWindow(QtHost& host) : host_(host) {
   new WindowRenderer(model_, central);
   setCentralWidget(central);
   buildMenus();
+  buildCurrentEditionsMenu();
   buildTrayMenu();
 
   adjustSize();
@@ -63,6 +65,18 @@ void MainWindow::buildMenus() {
         if (!host_.launch(request)) host_.ask(launchFailedMessage(request));
       }
     });
+  }
+}
+
+// The searches over the editions in force today, after the original catalogue's menus.
+void MainWindow::buildCurrentEditionsMenu() {
+  const auto& entries = catalogues::currentEditionsMenu();
+  QMenu* menu = menuBar()->addMenu(toQString(entries.front().menu));
+  menu->setObjectName(toQString(entries.front().menu));
+  for (const CatalogueEntry& entry : entries) {
+    QAction* action = menu->addAction(toQString(entry.caption));
+    connect(action, &QAction::triggered, this,
+            [this, entry] { host_.desktop().show(entry.target); });
   }
 }
 

@@ -40,6 +40,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  void buildCurrentEditionsMenu();
   void buildTrayMenu();
   void applyResizeRule();
   void runTrayCommand(TrayCommand command);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "catalogues/editions/edition_tools.h"
 #include "qt/main_window.h"
 #include "qt/testing/modal_answerer.h"
 #include "qt/text_conversion.h"
@@ -59,13 +60,16 @@ TEST_F(MainWindowTest, MenuBarHoldsTheWholeCatalogueInOrder) {
   std::vector<std::vector<std::string>> expected;
   for (const CatalogueEntry& entry : toolCatalogue()) expected.push_back(entry.path());
   EXPECT_EQ(expected.size(), 86u);
+  for (const CatalogueEntry& entry : catalogues::currentEditionsMenu()) {
+    expected.push_back(entry.path());
+  }
   EXPECT_EQ(menuPaths(window_.menuBar()), expected);
 
   QStringList menus;
   for (QAction* action : window_.menuBar()->actions()) menus << action->text();
   EXPECT_EQ(menus.join("|"),
             QString::fromUtf8("气工具箱|水工具箱|声工具箱|固废工具箱|燃料废气工具箱|"
-                              "风险评价工具箱|其它工具箱|程序调用|帮助"));
+                              "风险评价工具箱|其它工具箱|程序调用|帮助|现行标准"));
   // In 气工具箱 the submenu follows the three direct entries; in 水工具箱 it comes first.
   QList<QAction*> air = window_.menuBar()->actions()[0]->menu()->actions();
   ASSERT_EQ(air.size(), 4);
@@ -124,6 +128,16 @@ TEST_F(MainWindowTest, ACatalogueEntryBringsAnOpenWindowForwardWithItsTexts) {
   entry->trigger();
   EXPECT_EQ(host_.view("噪声源叠加计算程序"), view);
   EXPECT_EQ(view->findChild<QLineEdit*>("Text1")->text(), "05");
+}
+
+TEST_F(MainWindowTest, CurrentEditionsMenuOpensItsSearches) {
+  for (const CatalogueEntry& entry : catalogues::currentEditionsMenu()) {
+    QAction* action =
+        findAction(window_.menuBar(), {QString::fromUtf8("现行标准"), toQString(entry.caption)});
+    ASSERT_NE(action, nullptr) << entry.caption;
+    action->trigger();
+    EXPECT_NE(host_.view(entry.target), nullptr) << entry.target;
+  }
 }
 
 TEST_F(MainWindowTest, SuperpositionEndToEndThroughWidgets) {

@@ -299,6 +299,11 @@ QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
         font.setPointSizeF(font.pointSizeF() * 1.25);
         label->setFont(font);
       }
+      if (c.muted) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
+        label->setPalette(palette);
+      }
       w = label;
       break;
     }
