@@ -86,9 +86,13 @@ void fitNoteHeight(QPlainTextEdit* note, int lines) {
   note->setFixedHeight(height);
 }
 
+// A result table keeps the room it was given and scrolls; other tables grow to their rows.
+constexpr const char* kKeepsItsRoom = "keepsItsRoom";
+
 void fitTable(QTableWidget* table) {
   table->resizeColumnsToContents();
   table->resizeRowsToContents();
+  if (table->property(kKeepsItsRoom).toBool()) return;
   int height = table->horizontalHeader()->height() + 2 * table->frameWidth();
   for (int r = 0; r < table->rowCount(); ++r) height += table->rowHeight(r);
   int width = table->verticalHeader()->width() + 2 * table->frameWidth();
@@ -433,6 +437,12 @@ QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
       table->verticalHeader()->setVisible(false);
       table->setEditTriggers(QAbstractItemView::NoEditTriggers);
       table->setWordWrap(false);
+      if (c.lines > 0) {
+        table->setProperty(kKeepsItsRoom, true);
+        table->setMinimumSize(900, table->horizontalHeader()->sizeHint().height() +
+                                       c.lines * table->verticalHeader()->defaultSectionSize() +
+                                       2 * table->frameWidth());
+      }
       w = table;
       break;
     }

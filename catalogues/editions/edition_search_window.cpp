@@ -22,7 +22,7 @@ WindowDescriptor describe(const EditionSearchDescription& s) {
   d.add(button("Command1", s.searchButton).besideField("Text1").hidden());
   d.add(frame("Frame2", s.resultFrame));
   d.add(label("Label3", "").in("Frame2"));
-  d.add(tableGrid("Grid1", s.rows({})).in("Frame2"));
+  d.add(tableGrid("Grid1", s.rows({})).in("Frame2").withLines(12));
   return d;
 }
 

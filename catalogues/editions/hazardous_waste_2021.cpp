@@ -74,15 +74,16 @@ std::vector<std::size_t> wastesMentioning(std::string_view keyword) {
   });
 }
 
+// The description, often long, comes last so that the short columns stay in view.
 std::vector<std::vector<std::string>> hazardousWasteRows2021(
     const std::vector<std::size_t>& found) {
   const auto& wastes = hazardousWasteList2021();
   std::vector<std::vector<std::string>> rows = {
-      {"废物类别", "行业来源", "废物代码", "危险废物", "危险特性"}};
+      {"废物类别", "行业来源", "废物代码", "危险特性", "危险废物"}};
   for (std::size_t i : found) {
     const HazardousWaste2021& w = wastes[i];
     rows.push_back(
-        {w.category + " " + w.categoryName, w.industry, w.code, w.description, w.hazard});
+        {w.category + " " + w.categoryName, w.industry, w.code, w.hazard, w.description});
   }
   return rows;
 }

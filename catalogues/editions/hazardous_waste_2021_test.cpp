@@ -29,8 +29,8 @@ TEST(HazardousWaste2021, AWasteCodeShowsItsWholeRow) {
     ASSERT_EQ(found.size(), 1u) << code;
     EXPECT_EQ(hazardousWasteRows2021(found)[1],
               (std::vector<std::string>{
-                  "HW49 其他废物", "非特定行业", "900-041-49",
-                  "含有或沾染毒性、感染性危险废物的废弃包装物、容器、过滤吸附介质", "T/In"}));
+                  "HW49 其他废物", "非特定行业", "900-041-49", "T/In",
+                  "含有或沾染毒性、感染性危险废物的废弃包装物、容器、过滤吸附介质"}));
   }
   EXPECT_TRUE(wastesWithCodeStartingWith("900-041-48").empty());
 }
