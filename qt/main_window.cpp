@@ -23,8 +23,8 @@ MainWindow::MainWindow(QtHost& host) : host_(host) {
   new WindowRenderer(model_, central);
   setCentralWidget(central);
   buildMenus();
-  buildCurrentEditionsMenu();
   buildTrayMenu();
+  buildCurrentEditionsMenu();
 
   adjustSize();
   // Wide enough for all nine menus in one line.
@@ -68,18 +68,6 @@ void MainWindow::buildMenus() {
   }
 }
 
-// The searches over the editions in force today, after the original catalogue's menus.
-void MainWindow::buildCurrentEditionsMenu() {
-  const auto& entries = catalogues::currentEditionsMenu();
-  QMenu* menu = menuBar()->addMenu(toQString(entries.front().menu));
-  menu->setObjectName(toQString(entries.front().menu));
-  for (const CatalogueEntry& entry : entries) {
-    QAction* action = menu->addAction(toQString(entry.caption));
-    connect(action, &QAction::triggered, this,
-            [this, entry] { host_.desktop().show(entry.target); });
-  }
-}
-
 void MainWindow::buildTrayMenu() {
   trayMenu_.setObjectName("TrayMenu");
   for (const TrayMenuEntry& entry : tolvar::trayMenu()) {
@@ -93,6 +81,18 @@ void MainWindow::buildTrayMenu() {
     trayActions_[command] = action;
   }
   applyResizeRule();
+}
+
+// The searches over the editions in force today: the last menu of the bar.
+void MainWindow::buildCurrentEditionsMenu() {
+  const auto& entries = catalogues::currentEditionsMenu();
+  QMenu* menu = menuBar()->addMenu(toQString(entries.front().menu));
+  menu->setObjectName(toQString(entries.front().menu));
+  for (const CatalogueEntry& entry : entries) {
+    QAction* action = menu->addAction(toQString(entry.caption));
+    connect(action, &QAction::triggered, this,
+            [this, entry] { host_.desktop().show(entry.target); });
+  }
 }
 
 void MainWindow::installTrayIcon() {

@@ -40,8 +40,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
-  void buildCurrentEditionsMenu();
   void buildTrayMenu();
+  void buildCurrentEditionsMenu();
   void applyResizeRule();
   void runTrayCommand(TrayCommand command);
 
