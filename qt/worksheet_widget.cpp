@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QResizeEvent>
 
 #include <algorithm>
 
@@ -14,6 +15,8 @@ namespace tolvar::qt {
 namespace {
 
 constexpr int kCellPadding = 10;
+constexpr int kRowPadding = 1;
+constexpr int kSmallestFontPixels = 9;  // below this the figures are no longer read reliably
 
 bool isNumber(const std::string& text) {
   return parseDouble(text).has_value();
@@ -25,11 +28,7 @@ WorksheetWidget::WorksheetWidget(QWidget* parent) : QTableWidget(parent) {
   setSelectionMode(QAbstractItemView::ContiguousSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setWordWrap(false);
-  int rowHeight = fontMetrics().height() + 4;
-  verticalHeader()->setDefaultSectionSize(rowHeight);
-  verticalHeader()->setMinimumSectionSize(rowHeight);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  horizontalHeader()->setFixedHeight(rowHeight);
   connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (filling_ || !entered_) return;
     entered_(CellRef{item->row(), item->column()}, toStdString(item->text()));
@@ -52,6 +51,7 @@ void WorksheetWidget::showSheet(const Worksheet& sheet, bool active, bool editab
                                (isNumber(text) ? Qt::AlignRight : Qt::AlignLeft));
       }
     }
+    fitColumns();  // a larger quantity widens its amounts
   } else {
     rebuild();
   }
@@ -60,12 +60,9 @@ void WorksheetWidget::showSheet(const Worksheet& sheet, bool active, bool editab
                                  QAbstractItemView::AnyKeyPressed
                            : QAbstractItemView::NoEditTriggers);
   // An active sheet is framed the way an object open for editing in place is.
-  setFrameShape(active ? QFrame::Box : QFrame::StyledPanel);
-  setLineWidth(active ? 2 : 1);
-  QPalette colours = palette();
-  colours.setColor(QPalette::WindowText,
-                   active ? palette().color(QPalette::Highlight) : palette().color(QPalette::Dark));
-  setPalette(colours);
+  setStyleSheet(active ? QStringLiteral("tolvar--qt--WorksheetWidget { border: 3px solid "
+                                        "palette(highlight); }")
+                       : QString());
 }
 
 void WorksheetWidget::rebuild() {
@@ -93,12 +90,12 @@ void WorksheetWidget::rebuild() {
       c = next;
     }
   }
-  fitColumns();
+  fitToBox();
 }
 
 // Each column as wide as its widest cell that does not run on into its neighbours.
 void WorksheetWidget::fitColumns() {
-  QFontMetrics metrics = fontMetrics();
+  QFontMetrics metrics(font());
   for (int c = 0; c < sheet_.columns(); ++c) {
     int width = metrics.horizontalAdvance(QStringLiteral("0000"));
     for (int r = 0; r < sheet_.rows(); ++r) {
@@ -107,6 +104,35 @@ void WorksheetWidget::fitColumns() {
     }
     setColumnWidth(c, width + kCellPadding);
   }
+}
+
+// The whole sheet in its box where a legible font allows, as a sheet's picture is scaled into
+// the box; a longer sheet scrolls.
+void WorksheetWidget::fitToBox() {
+  QFont font = QApplication::font(this);
+  int rowsWithHeader = sheet_.rows() + 1;
+  int available = height() - 2 * frameWidth();
+  auto rowHeightOf = [](const QFont& f) {
+    return QFontMetrics(f).height() + kRowPadding;
+  };
+  if (font.pixelSize() <= 0) font.setPixelSize(QFontInfo(font).pixelSize());
+  while (rowsWithHeader * rowHeightOf(font) > available && font.pixelSize() > kSmallestFontPixels) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  setFont(font);
+  horizontalHeader()->setFont(font);
+  verticalHeader()->setFont(font);
+  int rowHeight = rowHeightOf(font);
+  verticalHeader()->setMinimumSectionSize(rowHeight);
+  verticalHeader()->setDefaultSectionSize(rowHeight);
+  for (int r = 0; r < rowCount(); ++r) setRowHeight(r, rowHeight);
+  horizontalHeader()->setFixedHeight(rowHeight);
+  fitColumns();
+}
+
+void WorksheetWidget::resizeEvent(QResizeEvent* event) {
+  QTableWidget::resizeEvent(event);
+  fitToBox();
 }
 
 QString WorksheetWidget::selectedText() const {

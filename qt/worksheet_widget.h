@@ -27,9 +27,11 @@ class WorksheetWidget : public QTableWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void rebuild();
+  void fitToBox();
   void fitColumns();
 
   Worksheet sheet_;

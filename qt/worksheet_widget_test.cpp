@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QScrollBar>
 #include <QTest>
 #include <QWidget>
 
@@ -87,6 +88,18 @@ TEST_F(SheetBox, AnEntryWhileActiveRecalculatesAndOnlyThen) {
   window_->click("Close");
   EXPECT_EQ(sheet_->editTriggers(), QAbstractItemView::NoEditTriggers);
   EXPECT_EQ(sheet_->item(1, 2)->text(), "15");
+}
+
+TEST(SheetBoxFit, ALongSheetShrinksToShowEveryRowInItsBox) {
+  Worksheet tall("长", 16, 6);
+  for (int r = 0; r < tall.rows(); ++r) tall.setText({r, 0}, "悬浮物");
+  WorksheetWidget box(nullptr);
+  box.setGeometry(0, 0, 433, 281);  // the three-block form's box
+  box.showSheet(tall, false, false);
+  box.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+  EXPECT_EQ(box.verticalScrollBar()->maximum(), 0);
+  EXPECT_LE(box.rowViewportPosition(15) + box.rowHeight(15), box.viewport()->height());
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ WindowDescriptor describe() {
   Control basis = note("Note", std::string(embeddedData("industry/leather_basis.txt")))
                       .locked()
                       .spanningColumns()
-                      .withLines(3);
+                      .withLines(4);
   basis.tooltipBackground = true;
   d.add(std::move(basis));
   return d;
