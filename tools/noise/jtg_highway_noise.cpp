@@ -74,7 +74,7 @@ JtgPrediction predictJtg(const JtgTrafficTexts& t, const JtgChoices& choices) {
     p.speeds[i] = choices.speeds == SpeedSource::typed ? typedSpeeds[i] : formulaSpeed;
     p.referenceLevels[i] = kEmissionA[i] + kEmissionB[i] * lg(p.speeds[i]);
   }
-  // The gradient raises the heavy classes only.
+  // The gradient raises the large and medium classes only.
   p.referenceLevels[0] += gradient;
   p.referenceLevels[1] += gradient;
   const PerClass pavement = {0, 0, choices.pavement == Pavement::cement ? 2.0 : 0.0};
@@ -85,7 +85,8 @@ JtgPrediction predictJtg(const JtgTrafficTexts& t, const JtgChoices& choices) {
     double energy = 0;
     for (std::size_t i = 0; i < 3; ++i) {
       const double u = p.equivalentFlows[i];
-      // Light traffic spreads as a line of separate sources, dense traffic as a continuous line.
+      // The model's distance law depends on the class's equivalent flow: 10·lg below 300
+      // vehicles an hour, 15·lg from 300 on.
       double distanceCorrection =
           std::isnan(u) ? kNoNumber : (u < 300 ? 10 : 15) * lg(7.5 / equivalentDistance);
       double level = p.referenceLevels[i] + 10 * lg(flows[i] / p.speeds[i]) + distanceCorrection -

@@ -13,8 +13,7 @@ namespace {
 
 constexpr const char* kReportMask = "###,##0.00";
 
-// A zero flow would leave no headway and no speed; below 100 small vehicles an hour the speed
-// formula no longer holds, so fewer count as 100.
+// The model takes fewer than 100 small vehicles a day hour as 100, for speed, headway and level.
 constexpr double kLeastSmallDayFlow = 100;
 
 struct Failed {
@@ -112,8 +111,8 @@ JtjPrediction predict(const JtjTrafficTexts& texts, const JtjSurface& surface) {
       throw Failed{"车道宽度为" + texts.laneWidth + "时，距公路" + maskedText(distance, "0") +
                    "米的预测点等效距离无法计算，请重新输入！"};
     }
-    // Near the road the classes spread as lines of sound; beyond half the day headway a class
-    // thins out into single vehicles, each at its own headway.
+    // Within half its day headway a class is attenuated by the near-field law, the same by day
+    // and night; beyond it by the far-field rule, with the headway of the period computed.
     auto distanceAttenuation = [&](std::size_t i, double headway) {
       if (r < 0.5 * p.dayHeadways[i]) return 20 * surface.groundConstant * k2 * lg(r / 7.5);
       return 20 * surface.groundConstant *
