@@ -40,7 +40,13 @@ bool ToolRegistry::knows(std::string_view identity) const {
 std::unique_ptr<Tool> ToolRegistry::create(std::string_view identity) const {
   auto found = factories_.find(identity);
   if (found == factories_.end()) return nullptr;
-  return found->second();
+  std::unique_ptr<Tool> tool = found->second();
+  for (const DescriptorAmendment& amend : amendments_) amend(tool->descriptor_);
+  return tool;
+}
+
+void ToolRegistry::amendEach(DescriptorAmendment amendment) {
+  amendments_.push_back(std::move(amendment));
 }
 
 }  // namespace tolvar

@@ -47,12 +47,16 @@ class Tool {
   void onKey(std::string control, KeyHandler handler);
 
  private:
+  friend class ToolRegistry;  // amends descriptions as tools are created
   WindowDescriptor descriptor_;
   std::map<std::pair<Event, std::string>, std::vector<Handler>> handlers_;
   std::map<std::string, KeyHandler> keyHandlers_;
 };
 
 using ToolFactory = std::function<std::unique_ptr<Tool>()>;
+// A change made to every tool's window description as the tool is created, for what all windows
+// of a kind share without each tool describing it.
+using DescriptorAmendment = std::function<void(WindowDescriptor&)>;
 
 // The tools the program knows, by identity (their window title), in registration order.
 class ToolRegistry {
@@ -61,9 +65,11 @@ class ToolRegistry {
   bool knows(std::string_view identity) const;
   std::unique_ptr<Tool> create(std::string_view identity) const;
   const std::vector<std::string>& identities() const { return identities_; }
+  void amendEach(DescriptorAmendment amendment);
 
  private:
   std::vector<std::string> identities_;
+  std::vector<DescriptorAmendment> amendments_;
   std::map<std::string, ToolFactory, std::less<>> factories_;
 };
 

@@ -86,6 +86,7 @@ struct Control {
   std::vector<TreeNode> treeNodes;
   int lines = 0;            // visible lines of a note; 0 lets the layout choose
   bool fixedPitch = false;  // a note shown in a fixed-width font, so that padded columns line up
+  bool muted = false;       // secondary text, drawn in the desktop's muted text colour
 
   // An embedded sheet's content; none when it could not be loaded.
   std::optional<Worksheet> sheet;
@@ -138,6 +139,10 @@ struct Control {
   }
   Control&& inFixedPitch() && {
     fixedPitch = true;
+    return std::move(*this);
+  }
+  Control&& inMutedColour() && {
+    muted = true;
     return std::move(*this);
   }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <map>
 
+#include "catalogues/editions/edition_tools.h"
 #include "qt/text_conversion.h"
 #include "shell/catalogue.h"
 
@@ -24,6 +25,7 @@ MainWindow::MainWindow(QtHost& host) : host_(host) {
   buildMenus();
   buildSheetMenu();
   buildTrayMenu();
+  buildCurrentEditionsMenu();
 
   adjustSize();
   // Wide enough for all the menus in one line.
@@ -88,6 +90,18 @@ void MainWindow::buildTrayMenu() {
     trayActions_[command] = action;
   }
   applyResizeRule();
+}
+
+// The searches over the editions in force today: the last menu of the bar.
+void MainWindow::buildCurrentEditionsMenu() {
+  const auto& entries = catalogues::currentEditionsMenu();
+  QMenu* menu = menuBar()->addMenu(toQString(entries.front().menu));
+  menu->setObjectName(toQString(entries.front().menu));
+  for (const CatalogueEntry& entry : entries) {
+    QAction* action = menu->addAction(toQString(entry.caption));
+    connect(action, &QAction::triggered, this,
+            [this, entry] { host_.desktop().show(entry.target); });
+  }
 }
 
 void MainWindow::installTrayIcon() {

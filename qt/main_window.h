@@ -42,6 +42,7 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   void buildSheetMenu();
   void buildTrayMenu();
+  void buildCurrentEditionsMenu();
   void applyResizeRule();
   void runTrayCommand(TrayCommand command);
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "catalogues/editions/edition_tools.h"
 #include "qt/main_window.h"
 #include "qt/testing/modal_answerer.h"
 #include "qt/text_conversion.h"
@@ -61,13 +62,16 @@ TEST_F(MainWindowTest, MenuBarHoldsTheWholeCatalogueInOrder) {
   EXPECT_EQ(expected.size(), 86u);
   // The calculation sheets follow the catalogue as a tenth menu.
   expected.push_back({"计算书", "计算书汇总"});
+  for (const CatalogueEntry& entry : catalogues::currentEditionsMenu()) {
+    expected.push_back(entry.path());
+  }
   EXPECT_EQ(menuPaths(window_.menuBar()), expected);
 
   QStringList menus;
   for (QAction* action : window_.menuBar()->actions()) menus << action->text();
   EXPECT_EQ(menus.join("|"),
             QString::fromUtf8("气工具箱|水工具箱|声工具箱|固废工具箱|燃料废气工具箱|"
-                              "风险评价工具箱|其它工具箱|程序调用|帮助|计算书"));
+                              "风险评价工具箱|其它工具箱|程序调用|帮助|计算书|现行标准"));
   // In 气工具箱 the submenu follows the three direct entries; in 水工具箱 it comes first.
   QList<QAction*> air = window_.menuBar()->actions()[0]->menu()->actions();
   ASSERT_EQ(air.size(), 4);
@@ -146,6 +150,16 @@ TEST_F(MainWindowTest, SheetMenuShowsOneAppendixWindowForTheRun) {
   entry->trigger();
   ASSERT_EQ(appendixWindows().size(), 1);
   EXPECT_TRUE(appendixWindows().front()->isVisible());
+}
+
+TEST_F(MainWindowTest, CurrentEditionsMenuOpensItsSearches) {
+  for (const CatalogueEntry& entry : catalogues::currentEditionsMenu()) {
+    QAction* action =
+        findAction(window_.menuBar(), {QString::fromUtf8("现行标准"), toQString(entry.caption)});
+    ASSERT_NE(action, nullptr) << entry.caption;
+    action->trigger();
+    EXPECT_NE(host_.view(entry.target), nullptr) << entry.target;
+  }
 }
 
 TEST_F(MainWindowTest, SuperpositionEndToEndThroughWidgets) {

@@ -89,9 +89,13 @@ void fitNoteHeight(QPlainTextEdit* note, int lines) {
   note->setFixedHeight(height);
 }
 
+// A result table keeps the room it was given and scrolls; other tables grow to their rows.
+constexpr const char* kKeepsItsRoom = "keepsItsRoom";
+
 void fitTable(QTableWidget* table) {
   table->resizeColumnsToContents();
   table->resizeRowsToContents();
+  if (table->property(kKeepsItsRoom).toBool()) return;
   int height = table->horizontalHeader()->height() + 2 * table->frameWidth();
   for (int r = 0; r < table->rowCount(); ++r) height += table->rowHeight(r);
   int width = table->verticalHeader()->width() + 2 * table->frameWidth();
@@ -308,6 +312,11 @@ QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
         font.setPointSizeF(font.pointSizeF() * 1.25);
         label->setFont(font);
       }
+      if (c.muted) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
+        label->setPalette(palette);
+      }
       w = label;
       break;
     }
@@ -440,6 +449,12 @@ QWidget* WindowRenderer::createWidget(const Control& c, QWidget* parent) {
       table->verticalHeader()->setVisible(false);
       table->setEditTriggers(QAbstractItemView::NoEditTriggers);
       table->setWordWrap(false);
+      if (c.lines > 0) {
+        table->setProperty(kKeepsItsRoom, true);
+        table->setMinimumSize(900, table->horizontalHeader()->sizeHint().height() +
+                                       c.lines * table->verticalHeader()->defaultSectionSize() +
+                                       2 * table->frameWidth());
+      }
       w = table;
       break;
     }

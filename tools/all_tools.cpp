@@ -1,6 +1,7 @@
 #include "tools/all_tools.h"
 
 #include "catalogues/catalogue_tools.h"
+#include "catalogues/editions/edition_tools.h"
 #include "shell/shell_windows.h"
 
 #include "tools/distance/distance_tools.h"
@@ -30,6 +31,7 @@ ToolRegistry allTools() {
   fee::registerFeeTools(registry);
   industry::registerIndustryTools(registry);
   catalogues::registerCatalogueTools(registry);
+  catalogues::registerEditionTools(registry);
   return registry;
 }
 

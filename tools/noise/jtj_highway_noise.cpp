@@ -176,7 +176,9 @@ std::variant<std::string, JtjFailure> jtjReport(const JtjTrafficTexts& texts,
     return JtjFailure{"预测路段名称太长，报告标题无法居中，请缩短预测路段名称！"};
   }
   double year = *parseDouble(texts.year);
-  std::string yearText = (year >= 0 ? " " : "") + plainText(year);
+  // Built by appending: GCC 12 at -O3 misreads a const char* + std::string as overlapping.
+  std::string yearText = year >= 0 ? " " : "";
+  yearText += plainText(year);
 
   return blanks(static_cast<std::size_t>(centring)) + texts.sectionName + "有限长路段" + yearText +
          "年预测结果" + "\n" + "  预测点距公路位置：" + distanceRow + "\n" +
