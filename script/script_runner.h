@@ -22,6 +22,8 @@ class ScriptRunner : public WindowHost {
   int run(std::istream& in);
   void runLine(const std::string& line);
 
+  const Desktop& desktop() const { return desktop_; }
+
   Answer ask(const MessageBox& box) override;
   void shown(Window& window, bool created) override;
   void closed(Window& window) override;
@@ -35,6 +37,7 @@ class ScriptRunner : public WindowHost {
   void list(const std::string& what);
   Window& current();
   std::string resolve(const std::string& control);
+  std::string framedField(const Control& frame);
   void read(const std::string& control);
   void print(const Json& line);
   void error(const std::string& why);
