@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          nlohmann-json3-dev libutfcpp-dev libbenchmark-dev fonts-noto-cjk)
+          nlohmann-json3-dev libutfcpp-dev libbenchmark-dev fonts-noto-cjk
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
