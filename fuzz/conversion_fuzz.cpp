@@ -1,5 +1,5 @@
-// A text that converts strictly, written in the plain text form and converted again, shows the
-// same plain text and lies within half a unit of the last digit shown.
+// A text that converts strictly, written in the plain text form and converted again, lies
+// within half a unit of the last digit shown and, for normal values, shows the same text.
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -24,7 +24,10 @@ void checkRoundTrip(std::optional<Number> value, std::optional<Number> (*parse)(
     if (std::fabs(*value) < limit * (1 - 5 * std::pow(10.0, -digits))) std::abort();
     return;
   }
-  if (tolvar::plainText(*again) != shown) std::abort();
+  // Subnormal values carry fewer digits than the plain text form writes, so only normal ones
+  // must show the same text again.
+  bool normal = std::fabs(*value) >= std::numeric_limits<Number>::min();
+  if (normal && tolvar::plainText(*again) != shown) std::abort();
   // Half a unit of the last digit shown, and the rounding of the conversion itself.
   double tolerance = std::fabs(static_cast<double>(*value)) * 6 * std::pow(10.0, -digits);
   double smallest = static_cast<double>(std::numeric_limits<Number>::denorm_min());
