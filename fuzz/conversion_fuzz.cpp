@@ -1,10 +1,11 @@
 // A text that converts strictly, written in the plain text form and converted again, lies
-// within half a unit of the last digit shown and, for normal values, shows the same text.
+// within half a unit of the last digit shown; a normal double shows the same text again.
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "framework/conversion.h"
 #include "framework/number_format.h"
@@ -24,10 +25,13 @@ void checkRoundTrip(std::optional<Number> value, std::optional<Number> (*parse)(
     if (std::fabs(*value) < limit * (1 - 5 * std::pow(10.0, -digits))) std::abort();
     return;
   }
-  // Subnormal values carry fewer digits than the plain text form writes, so only normal ones
-  // must show the same text again.
+  // The plain text form of a double converts back to a double that shows the same text. Not so
+  // for singles, whose spacing near a power of ten (the single nearest 1E+28 is written
+  // 9.999999E+27) and below the normal range is coarser than the seventh digit.
   bool normal = std::fabs(*value) >= std::numeric_limits<Number>::min();
-  if (normal && tolvar::plainText(*again) != shown) std::abort();
+  if (std::is_same_v<Number, double> && normal && tolvar::plainText(*again) != shown) {
+    std::abort();
+  }
   // Half a unit of the last digit shown, and the rounding of the conversion itself.
   double tolerance = std::fabs(static_cast<double>(*value)) * 6 * std::pow(10.0, -digits);
   double smallest = static_cast<double>(std::numeric_limits<Number>::denorm_min());
