@@ -300,6 +300,7 @@ bool soak(const SoakOptions& options, std::ostream& report) {
       windowSoak.report(report, failure);
       return false;
     }
+    report << "passed: " << title << "\n" << std::flush;
   }
   report << "soak passed: " << titles.size() << " windows, " << options.actionsPerWindow
          << " actions each, seed " << options.seed << "\n";
