@@ -1,5 +1,6 @@
 #include "framework/window.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "framework/keystroke_filter.h"
@@ -12,18 +13,38 @@ namespace {
 // events are dropped instead of exhausting the stack.
 constexpr int kMaximumDispatchDepth = 64;
 
+std::vector<std::string> repaired(std::vector<std::string> texts) {
+  for (std::string& text : texts) text = utf8::repaired(std::move(text));
+  return texts;
+}
+
+// Keeps the selection inside the text and on character boundaries, whatever the offsets.
+void placeSelection(ControlState& state, std::size_t start, std::size_t length) {
+  start = std::min(start, state.text.size());
+  std::size_t end = start + std::min(length, state.text.size() - start);
+  state.selectionStart = utf8::boundaryAtOrBefore(state.text, start);
+  state.selectionLength = utf8::boundaryAtOrBefore(state.text, end) - state.selectionStart;
+}
+
+// A control's text changes only through here, so it never holds bytes that are not UTF-8 nor
+// keeps a caret from an older, longer text.
+void storeText(ControlState& state, std::string text, std::size_t caret) {
+  state.text = utf8::repaired(std::move(text));
+  placeSelection(state, caret, 0);
+}
+
 ControlState initialState(const Control& control) {
   ControlState state;
-  state.text = control.text;
-  state.caption = control.caption;
-  state.items = control.items;
-  for (const TreeNode& node : control.treeNodes) state.items.push_back(node.text);
+  state.text = utf8::repaired(control.text);
+  state.caption = utf8::repaired(control.caption);
+  state.items = repaired(control.items);
+  for (const TreeNode& node : control.treeNodes) state.items.push_back(utf8::repaired(node.text));
   state.visible = control.visible;
   state.enabled = control.enabled;
   state.readOnly = control.readOnly;
   state.checked = control.checked;
   state.textColour = control.textColour;
-  state.cells = control.cells;
+  for (const auto& row : control.cells) state.cells.push_back(repaired(row));
   state.sheet = control.sheet;
   return state;
 }
@@ -76,28 +97,27 @@ void Window::dispatch(Event event, std::string_view control) {
 
 void Window::setText(std::string_view control, std::string text) {
   ControlState& state = mutableState(control);
+  text = utf8::repaired(std::move(text));
   if (state.text == text) return;
-  state.text = std::move(text);
-  state.selectionStart = std::min(state.selectionStart, state.text.size());
-  state.selectionLength = 0;
+  storeText(state, std::move(text), state.selectionStart);
   changed(control, ControlChange::text);
   dispatch(Event::change, control);
 }
 
 void Window::setCaption(std::string_view control, std::string caption) {
-  mutableState(control).caption = std::move(caption);
+  mutableState(control).caption = utf8::repaired(std::move(caption));
   changed(control, ControlChange::caption);
 }
 
 void Window::setItems(std::string_view control, std::vector<std::string> items) {
   ControlState& state = mutableState(control);
-  state.items = std::move(items);
+  state.items = repaired(std::move(items));
   state.selectedItem = -1;
   changed(control, ControlChange::items);
 }
 
 void Window::addItem(std::string_view control, std::string item) {
-  mutableState(control).items.push_back(std::move(item));
+  mutableState(control).items.push_back(utf8::repaired(std::move(item)));
   changed(control, ControlChange::items);
 }
 
@@ -109,7 +129,8 @@ void Window::setSelectedItem(std::string_view control, int index) {
   state.selectedItem = index;
   changed(control, ControlChange::selection);
   if (index >= 0 && state.text != state.items[index]) {
-    state.text = state.items[index];
+    // The chosen item replaces the whole text; the caret follows it to the end.
+    storeText(state, state.items[index], state.items[index].size());
     changed(control, ControlChange::text);
   }
   dispatch(Event::choose, control);
@@ -159,6 +180,7 @@ void Window::setTextColour(std::string_view control, Rgb colour) {
 }
 
 void Window::setCells(std::string_view control, std::vector<std::vector<std::string>> rows) {
+  for (auto& row : rows) row = repaired(std::move(row));
   mutableState(control).cells = std::move(rows);
   changed(control, ControlChange::cells);
 }
@@ -169,9 +191,7 @@ void Window::setActive(std::string_view control, bool active) {
 }
 
 void Window::select(std::string_view control, std::size_t start, std::size_t length) {
-  ControlState& state = mutableState(control);
-  state.selectionStart = std::min(start, state.text.size());
-  state.selectionLength = std::min(length, state.text.size() - state.selectionStart);
+  placeSelection(mutableState(control), start, length);
   changed(control, ControlChange::selection);
 }
 
@@ -202,9 +222,8 @@ void Window::load() {
 
 void Window::edit(std::string_view control, std::string text) {
   ControlState& state = mutableState(control);
-  state.text = std::move(text);
-  state.selectionStart = state.text.size();
-  state.selectionLength = 0;
+  std::size_t end = text.size();
+  storeText(state, std::move(text), end);
   changed(control, ControlChange::text);
   dispatch(Event::change, control);
 }
@@ -220,6 +239,8 @@ bool Window::keystroke(std::string_view control, char32_t key, std::size_t caret
 }
 
 bool Window::type(std::string_view control, char32_t key) {
+  placeSelection(mutableState(control), state(control).selectionStart,
+                 state(control).selectionLength);
   const ControlState& before = state(control);
   // The caret is counted in characters, as the user sees the text.
   std::size_t caret = utf8::characterCount(before.text.substr(0, before.selectionStart));
@@ -235,8 +256,8 @@ bool Window::type(std::string_view control, char32_t key) {
       start = previous;
     }
     text.erase(start, length);
-  } else if (key == U'\r' || key == U'\n' || key < 0x20 || key == 0x7f) {
-    return true;  // control characters insert nothing into a one-line field
+  } else if (key == U'\r' || key == U'\n' || key < 0x20 || key == 0x7f || !utf8::isCharacter(key)) {
+    return true;  // control characters and non-characters insert nothing into a one-line field
   } else {
     std::string inserted = utf8::encode(key);
     text.replace(start, length, inserted);

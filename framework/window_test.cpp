@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "framework/desktop.h"
+#include "framework/utf8.h"
 
 namespace tolvar {
 namespace {
@@ -60,6 +61,7 @@ class CounterTool : public Tool {
     d.add(optionButton("Option1", "甲", true).in("Frame1"));
     d.add(optionButton("Option2", "乙").in("Frame1"));
     d.add(optionButton("Option3", "丙"));
+    d.add(choiceList("Shape", "形状：", {"圆形", "矩形"}));
     d.add(button("Count", "计算"));
     d.add(button("Close", "关闭"));
     return d;
@@ -156,6 +158,50 @@ TEST_F(WindowModel, FocusSelectsAllSoTheNextDigitReplacesTheText) {
   w.type("Source", U'\b');
   w.type("Source", U'\b');
   EXPECT_EQ(w.text("Source"), "a");
+}
+
+TEST_F(WindowModel, ChoosingAnItemLeavesTheCaretAtTheEndOfTheChosenText) {
+  struct Case {
+    const char* typedBefore;  // the list's text before the item is chosen
+    const char* keys;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"1234567", "1", "圆形1"},          // the old caret lay past the end of the new text
+      {"1", "1", "圆形1"},                // the old caret lay inside a Chinese character
+      {"12345678901234567", "\b", "圆"},  // Backspace searched back from past the end
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typedBefore);
+    Window& w = open();
+    w.edit("Shape", c.typedBefore);
+    w.choose("Shape", 0);
+    for (char32_t key : utf8::decode(c.keys)) w.type("Shape", key);
+    EXPECT_EQ(w.text("Shape"), c.expected);
+    EXPECT_EQ(w.state("Shape").selectionStart, w.text("Shape").size());
+    w.close();
+  }
+}
+
+TEST_F(WindowModel, NoPathStoresATextThatIsNotUtf8) {
+  Window& w = open();
+  const std::string broken = "a\xE5\x9C";  // "a" and a cut-off Chinese character
+  w.edit("Source", broken);
+  EXPECT_EQ(w.text("Source"), "a\uFFFD");
+  w.setText("Shown", "\xFF");
+  EXPECT_EQ(w.text("Shown"), "\uFFFD");
+  w.setItems("Shape", {broken});
+  w.choose("Shape", 0);
+  EXPECT_TRUE(utf8::isValid(w.text("Shape")));
+  // A selection whose ends fall inside characters keeps to the boundaries before them.
+  w.edit("Source", "圆形x");
+  w.select("Source", 1, 3);
+  EXPECT_EQ(w.state("Source").selectionStart, 0u);
+  EXPECT_EQ(w.state("Source").selectionLength, 3u);
+  w.type("Source", U'y');
+  EXPECT_EQ(w.text("Source"), "y形x");
+  w.type("Source", char32_t{0xD800});  // a lone surrogate is no character and inserts nothing
+  EXPECT_EQ(w.text("Source"), "y形x");
 }
 
 TEST_F(WindowModel, AHandlersTextChangeFiresTheChangeEvent) {

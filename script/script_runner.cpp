@@ -5,6 +5,7 @@
 
 #include "framework/utf8.h"
 #include "report/sheet_text.h"
+#include "script/user_view.h"
 #include "shell/catalogue.h"
 #include "tools/all_tools.h"
 
@@ -21,6 +22,14 @@ bool isField(ControlKind kind) {
   return kind == ControlKind::textField || kind == ControlKind::numericField ||
          kind == ControlKind::resultField || kind == ControlKind::note ||
          kind == ControlKind::choiceList;
+}
+
+// Controls whose text the user types or reads as a field's text: what a frame's caption names
+// when the frame holds only one of them.
+bool isTextBox(ControlKind kind) {
+  return kind == ControlKind::textField || kind == ControlKind::numericField ||
+         kind == ControlKind::resultField || kind == ControlKind::note ||
+         kind == ControlKind::richText;
 }
 
 bool hasOwnCaption(ControlKind kind) {
@@ -48,7 +57,7 @@ void ScriptRunner::runLine(const std::string& line) {
   try {
     action = Json::parse(line);
   } catch (const nlohmann::json::exception&) {
-    error("not a JSON object: " + line);
+    error("not a JSON object: " + utf8::repaired(line));
     return;
   }
   try {
@@ -177,13 +186,29 @@ Window& ScriptRunner::current() {
   return *current_;
 }
 
+// A frame's caption names the frame, or the one field or text area it holds when that field
+// has no caption of its own (a report area, a lone field in a captioned frame).
+std::string ScriptRunner::framedField(const Control& frame) {
+  Window& window = current();
+  std::string found;
+  int count = 0;
+  for (const Control& c : window.descriptor().controls) {
+    if (c.parent != frame.name || !isTextBox(c.kind)) continue;
+    found = c.name;
+    ++count;
+  }
+  if (count == 1 && window.control(found).caption.empty()) return found;
+  return frame.name;
+}
+
 std::string ScriptRunner::resolve(const std::string& control) {
   Window& window = current();
   if (window.has(control)) return control;
   std::vector<std::string> matches;
   for (const Control& c : window.descriptor().controls) {
     const std::string& caption = hasOwnCaption(c.kind) ? window.state(c.name).caption : c.caption;
-    if (!caption.empty() && caption == control) matches.push_back(c.name);
+    if (caption.empty() || caption != control) continue;
+    matches.push_back(c.kind == ControlKind::frame ? framedField(c) : c.name);
   }
   if (matches.size() == 1) return matches.front();
   if (matches.empty()) throw ScriptError("unknown control: " + control);
@@ -201,11 +226,13 @@ void ScriptRunner::read(const std::string& control) {
   for (const std::string& name : names) {
     const Control& c = window.control(name);
     const ControlState& s = window.state(name);
-    Json line{{"control", name},
-              {"label", hasOwnCaption(c.kind) ? s.caption : c.caption},
-              {"text", s.text},
-              {"visible", s.visible},
-              {"enabled", s.enabled}};
+    Json line{{"control", name}};
+    if (control == "*") line["kind"] = kindName(c.kind);
+    line["label"] = hasOwnCaption(c.kind) ? s.caption : c.caption;
+    line["text"] = s.text;
+    line["visible"] = isShowing(window, name);
+    line["enabled"] = s.enabled;
+    if (control == "*") line["editable"] = isEditable(window, name);
     if (c.kind == ControlKind::choiceList || c.kind == ControlKind::tabStrip) {
       line["items"] = s.items;
     }
@@ -247,8 +274,14 @@ void ScriptRunner::cell(const Json& action) {
 }
 
 Answer ScriptRunner::ask(const MessageBox& box) {
-  print(Json{{"message", box.text}, {"title", box.title}});
-  if (box.buttons == MessageButtons::ok) return Answer::ok;
+  Json line{{"message", box.text}, {"title", box.title}};
+  if (box.buttons == MessageButtons::ok) {
+    print(line);
+    return Answer::ok;
+  }
+  line["buttons"] = {"yes", "no"};
+  line["default"] = box.defaultAnswer == Answer::yes ? "yes" : "no";
+  print(line);
   if (answers_.empty()) return box.defaultAnswer;
   Answer answer = answers_.front();
   answers_.pop_front();
@@ -268,7 +301,18 @@ bool ScriptRunner::launch(const LaunchRequest& request) {
 }
 
 void ScriptRunner::print(const Json& line) {
-  out_ << line.dump() << '\n' << std::flush;
+  std::string text;
+  try {
+    text = line.dump();
+  } catch (const nlohmann::json::type_error&) {
+    // A text that is not UTF-8 is a fault of its own; the line still shows, with U+FFFD in
+    // its place, and what follows it is still printed.
+    failed_ = true;
+    text = Json{{"error", "a text that is not valid UTF-8: " +
+                              line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)}}
+               .dump();
+  }
+  out_ << text << '\n' << std::flush;
 }
 
 void ScriptRunner::error(const std::string& why) {

@@ -23,6 +23,8 @@ class ScriptRunner : public WindowHost {
   int run(std::istream& in);
   void runLine(const std::string& line);
 
+  const Desktop& desktop() const { return desktop_; }
+
   Answer ask(const MessageBox& box) override;
   void shown(Window& window, bool created) override;
   void closed(Window& window) override;
@@ -36,6 +38,7 @@ class ScriptRunner : public WindowHost {
   void list(const std::string& what);
   Window& current();
   std::string resolve(const std::string& control);
+  std::string framedField(const Control& frame);
   void read(const std::string& control);
   void cell(const Json& action);
   void gather(const std::string& what);

@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          nlohmann-json3-dev libbenchmark-dev fonts-noto-cjk poppler-utils
+          nlohmann-json3-dev libutfcpp-dev libbenchmark-dev fonts-noto-cjk poppler-utils
+          clang libclang-rt-14-dev
           desktop-file-utils appstream dpkg-dev file g++-mingw-w64-x86-64-posix)
 missing=()
 for p in "${packages[@]}"; do
