@@ -245,6 +245,8 @@ bool Window::type(std::string_view control, char32_t key) {
   // The caret is counted in characters, as the user sees the text.
   std::size_t caret = utf8::characterCount(before.text.substr(0, before.selectionStart));
   if (!keystroke(control, key, caret)) return false;
+  // A locked field hears its keys but keeps its text, as it does on the screen.
+  if (state(control).readOnly) return true;
   ControlState& state = mutableState(control);
   std::string text = state.text;
   std::size_t start = state.selectionStart;

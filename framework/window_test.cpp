@@ -136,6 +136,19 @@ TEST_F(WindowModel, APointInsideTheSelectionStillCounts) {
   EXPECT_EQ(host_.messages.size(), 1u);
 }
 
+// A field locked by a handler hears its keys (the keystroke event fires) but keeps its text.
+TEST_F(WindowModel, TypingIntoALockedFieldChangesNothing) {
+  Window& w = open();
+  w.setText("Source", "12");
+  w.setReadOnly("Source", true);
+  w.focus("Source");
+  for (char32_t key : {U'3', U'\b', U'x'}) w.type("Source", key);
+  EXPECT_EQ(w.text("Source"), "12");
+  w.setReadOnly("Source", false);
+  w.type("Source", U'3');
+  EXPECT_EQ(w.text("Source"), "123");
+}
+
 TEST_F(WindowModel, FocusSelectsAllSoTheNextDigitReplacesTheText) {
   Window& w = open();
   w.edit("Number", "75");

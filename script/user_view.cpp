@@ -38,6 +38,8 @@ const char* kindName(ControlKind kind) {
       return "table";
     case ControlKind::drawnText:
       return "drawn text";
+    case ControlKind::embeddedSheet:
+      return "sheet";
   }
   return "control";
 }
@@ -60,6 +62,7 @@ bool isEditable(const Window& window, const std::string& control) {
   bool typed = c.kind == ControlKind::textField || c.kind == ControlKind::numericField ||
                c.kind == ControlKind::resultField || c.kind == ControlKind::note ||
                (c.kind == ControlKind::choiceList && c.editable);
+  if (c.kind == ControlKind::embeddedSheet) return s.active && !s.readOnly;
   return typed && s.enabled && !s.readOnly;
 }
 
