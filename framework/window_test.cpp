@@ -145,6 +145,7 @@ TEST_F(WindowModel, TypingIntoALockedFieldChangesNothing) {
   for (char32_t key : {U'3', U'\b', U'x'}) w.type("Source", key);
   EXPECT_EQ(w.text("Source"), "12");
   w.setReadOnly("Source", false);
+  w.select("Source", 2, 0);
   w.type("Source", U'3');
   EXPECT_EQ(w.text("Source"), "123");
 }

@@ -11,6 +11,11 @@ namespace tolvar::qt {
 
 QtHost::QtHost() : desktop_(allTools(), *this) {}
 
+// The tool windows have no parent widget: the host that made them deletes those still open.
+QtHost::~QtHost() {
+  for (auto& [identity, view] : views_) delete view.data();
+}
+
 ToolWindow* QtHost::view(const std::string& identity) const {
   auto found = views_.find(identity);
   return found == views_.end() ? nullptr : found->second.data();

@@ -21,6 +21,7 @@ class QtHost : public QObject, public WindowHost {
 
  public:
   QtHost();
+  ~QtHost() override;
   Desktop& desktop() { return desktop_; }
   ToolWindow* view(const std::string& identity) const;
   void mainWindowEnded();

@@ -126,8 +126,9 @@ class SheetBuilder {
            c.kind == ControlKind::resultField || c.kind == ControlKind::choiceList;
   }
 
+  // A muted label is a notice about the window, never the caption of what follows it.
   static bool isPlainLabel(const Control& c) {
-    return c.kind == ControlKind::label && !c.emphasised && c.beside.empty();
+    return c.kind == ControlKind::label && !c.emphasised && !c.muted && c.beside.empty();
   }
 
   // A field without a caption stands in a column headed by a label ("BOD5"); level with it in

@@ -112,13 +112,17 @@ TEST_F(CalculationSheetTest, SheetsOfWindowsOfEveryKind) {
        "3制药废水、4纺织印染废水、5食品加工废水、6饮食废水、 7医院废水、8生活污水，"
        "八种废水中各自的 BOD5与 CODcr(x)线性关系密切 ，据此可以由该类污染物的COD折算BOD5，"
        "此处折算有经验算法，折算出的BOD5可供参考！\n"},
-      {"catalogue search: the written result is the result, the catalogue's gap a remark",
+      {"catalogue search: the edition notice under the title, the written result a result, the "
+       "catalogue's gap a remark",
        "危险废物名录查询",
        [](Window& w) {
          choose(w, "Combo1", "HW06");
          w.click("Command1");
        },
-       "危险废物名录查询\n输入参数\n按危废编号查询\tHW06\n计算结果\n\tHW06 有机溶剂废物\nHW06\n"
+       "危险废物名录查询\n"
+       "本窗口查询的1998年名录已于2008年8月1日废止；现行《国家危险废物名录（2025年版）》"
+       "自2025年1月1日起施行。\n输入参数\n按危废编号查询\tHW06\n计算结果\n\tHW06 "
+       "有机溶剂废物\nHW06\n"
        "有机溶剂废物\n（本机未收录此类的来源和组分，请查阅名录原文）\n说明\n"
        "注意：本机所存名录不完整（完整收录 0/47 "
        "类），未收录的行请查阅《国家危险废物名录》原文。\n"},

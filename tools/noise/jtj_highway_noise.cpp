@@ -105,7 +105,9 @@ JtjPrediction predict(const JtjTrafficTexts& texts, const JtjSurface& surface) {
   const JtjPerClass gradientCorrection = {98 * beta, 73 * beta, 50 * beta};
 
   for (std::size_t k = 0; k < kJtjReceptors.size(); ++k) {
-    const auto [distance, k2] = kJtjReceptors[k];
+    // Plain names rather than a structured binding, which older compilers cannot capture.
+    const double distance = kJtjReceptors[k].distance;
+    const double k2 = kJtjReceptors[k].headwayConstant;
     const double r = std::sqrt((distance + 0.5 * width) * (distance + 3.5 * width));
     if (!(r > 0)) {
       throw Failed{"车道宽度为" + texts.laneWidth + "时，距公路" + maskedText(distance, "0") +
