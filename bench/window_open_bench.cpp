@@ -16,7 +16,7 @@
 namespace tolvar::qt {
 namespace {
 
-// Counts the paint events a window receives, so that opening can be timed until the window has
+// Counts the paint events the widgets receive, so that opening can be timed until the window has
 // actually been drawn.
 class PaintCounter : public QObject {
  public:
@@ -24,8 +24,9 @@ class PaintCounter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (event->type() == QEvent::Paint && widget != nullptr && widget->isWindow()) ++paints;
+    // Any widget of the window: a tool window filled by its scroll area may never paint itself,
+    // and one repaint pass paints all its widgets before the loop looks again.
+    if (event->type() == QEvent::Paint && qobject_cast<QWidget*>(watched) != nullptr) ++paints;
     return QObject::eventFilter(watched, event);
   }
 };
