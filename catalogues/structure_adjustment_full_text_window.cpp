@@ -1,7 +1,7 @@
 #include "catalogues/structure_adjustment_full_text_window.h"
 
-#include "catalogues/html_text.h"
 #include "catalogues/structure_adjustment_window.h"
+#include "framework/html_text.h"
 
 namespace tolvar::catalogues {
 namespace {

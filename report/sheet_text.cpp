@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "framework/html_text.h"
 #include "framework/utf8.h"
 
 namespace tolvar {
@@ -13,34 +14,6 @@ using Kind = SheetRow::Kind;
 
 bool isHtml(const std::string& text) {
   return !text.empty() && text.front() == '<';
-}
-
-std::string escaped(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\r':
-        break;
-      case '\n':
-        out += "<br>";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
 }
 
 // The part of a formatted text inside its body, so that it can stand inside a table cell.
@@ -127,7 +100,7 @@ std::string cellsRow(const char* tag, const std::vector<std::string>& cells, std
     std::size_t span = i + 1 == cells.size() && columns > cells.size() ? columns - i : 1;
     row.append("<").append(tag);
     if (span > 1) row.append(" colspan=\"").append(std::to_string(span)).append("\"");
-    row.append(">").append(escaped(cells[i])).append("</").append(tag).append(">");
+    row.append(">").append(htmlText(cells[i])).append("</").append(tag).append(">");
   }
   return row + "</tr>\n";
 }
@@ -213,16 +186,16 @@ std::string sheetHtml(const CalculationSheet& sheet) {
     const std::string text = row.cells.empty() ? std::string() : row.cells.front();
     switch (row.kind) {
       case Kind::title:
-        out += spanningCell("th", columns, " style=\"font-size:14pt;\"", escaped(text));
+        out += spanningCell("th", columns, " style=\"font-size:14pt;\"", htmlText(text));
         break;
       case Kind::line:
-        out += spanningCell("td", columns, "", escaped(text));
+        out += spanningCell("td", columns, "", htmlText(text));
         break;
       case Kind::richText:
-        out += spanningCell("td", columns, "", isHtml(text) ? bodyOf(text) : escaped(text));
+        out += spanningCell("td", columns, "", isHtml(text) ? bodyOf(text) : htmlText(text));
         break;
       case Kind::section:
-        out += spanningCell("th", columns, " align=\"left\" bgcolor=\"#e6e6e6\"", escaped(text));
+        out += spanningCell("th", columns, " align=\"left\" bgcolor=\"#e6e6e6\"", htmlText(text));
         break;
       case Kind::field:
       case Kind::tableRow:
@@ -234,7 +207,7 @@ std::string sheetHtml(const CalculationSheet& sheet) {
       case Kind::footer:
         out +=
             spanningCell("td", columns, " align=\"right\" style=\"font-size:9pt;color:#555555;\"",
-                         escaped(text));
+                         htmlText(text));
         break;
     }
   }
@@ -253,8 +226,8 @@ std::string sheetsPlainText(const std::vector<CalculationSheet>& sheets) {
 std::string sheetsHtmlDocument(const std::vector<CalculationSheet>& sheets,
                                const std::string& title) {
   std::string out = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>";
-  out.append(escaped(title)).append("</title></head>\n<body>\n<h1>");
-  out.append(escaped(title)).append("</h1>\n");
+  out.append(htmlText(title)).append("</title></head>\n<body>\n<h1>");
+  out.append(htmlText(title)).append("</h1>\n");
   for (const CalculationSheet& sheet : sheets) out += sheetHtml(sheet) + "<p></p>\n";
   return out + "</body></html>\n";
 }

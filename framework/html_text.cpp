@@ -1,8 +1,8 @@
-#include "catalogues/html_text.h"
+#include "framework/html_text.h"
 
-namespace tolvar::catalogues {
+namespace tolvar {
 
-std::string htmlText(const std::string& text) {
+std::string htmlText(std::string_view text) {
   std::string out;
   for (char c : text) {
     switch (c) {
@@ -18,6 +18,8 @@ std::string htmlText(const std::string& text) {
       case '"':
         out += "&quot;";
         break;
+      case '\r':
+        break;
       case '\n':
         out += "<br>";
         break;
@@ -28,4 +30,4 @@ std::string htmlText(const std::string& text) {
   return out;
 }
 
-}  // namespace tolvar::catalogues
+}  // namespace tolvar
