@@ -6,21 +6,10 @@
 #include "catalogues/industry_classification_window.h"
 #include "catalogues/structure_adjustment_window.h"
 #include "framework/desktop.h"
+#include "framework/testing/message_recording_host.h"
 
 namespace tolvar::catalogues {
 namespace {
-
-class RecordingHost : public WindowHost {
- public:
-  Answer ask(const MessageBox& box) override {
-    messages.push_back(box.text);
-    return box.defaultAnswer;
-  }
-  void shown(Window&, bool) override {}
-  void closed(Window&) override {}
-  bool launch(const LaunchRequest&) override { return true; }
-  std::vector<std::string> messages;
-};
 
 struct RejectedKeyword {
   const char* what;
@@ -51,7 +40,7 @@ TEST(CatalogueKeyword, ARefusedKeywordSendsTheFocusToTheKeywordField) {
     SCOPED_TRACE(c.what);
     ToolRegistry registry;
     registerCatalogueTools(registry);
-    RecordingHost host;
+    MessageRecordingHost host;
     Desktop desktop(std::move(registry), host);
     auto w = desktop.show(c.title);
     w->focus("Combo1");

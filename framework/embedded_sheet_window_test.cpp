@@ -3,21 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "framework/desktop.h"
+#include "framework/testing/message_recording_host.h"
 
 namespace tolvar {
 namespace {
-
-class MessageRecorder : public WindowHost {
- public:
-  Answer ask(const MessageBox& box) override {
-    messages.push_back(box.text);
-    return Answer::ok;
-  }
-  void shown(Window&, bool) override {}
-  void closed(Window&) override {}
-  bool launch(const LaunchRequest&) override { return false; }
-  std::vector<std::string> messages;
-};
 
 Worksheet product() {
   Worksheet sheet("积", 1, 3);
@@ -51,7 +40,7 @@ class EmbeddedSheet : public ::testing::Test {
   std::string shown(Window& w, const char* cell) {
     return w.state("Sheet").sheet->shownText(*parseCellRef(cell));
   }
-  MessageRecorder host_;
+  MessageRecordingHost host_;
   Desktop desktop_;
 };
 

@@ -7,22 +7,11 @@
 #include <QWidget>
 
 #include "framework/desktop.h"
+#include "framework/testing/message_recording_host.h"
 #include "qt/window_renderer.h"
 
 namespace tolvar::qt {
 namespace {
-
-class RecordingHost : public WindowHost {
- public:
-  Answer ask(const MessageBox& box) override {
-    messages.push_back(box.text);
-    return box.defaultAnswer;
-  }
-  void shown(Window&, bool) override {}
-  void closed(Window&) override {}
-  bool launch(const LaunchRequest&) override { return true; }
-  std::vector<std::string> messages;
-};
 
 class FieldTool : public Tool {
  public:
@@ -57,7 +46,7 @@ class NumericFieldWidget : public ::testing::Test {
     return r;
   }
 
-  RecordingHost host_;
+  MessageRecordingHost host_;
   Desktop desktop_;
   std::shared_ptr<Window> window_;
   QWidget container_;

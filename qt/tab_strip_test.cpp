@@ -5,18 +5,11 @@
 #include <QWidget>
 
 #include "framework/desktop.h"
+#include "framework/testing/message_recording_host.h"
 #include "qt/window_renderer.h"
 
 namespace tolvar::qt {
 namespace {
-
-class SilentHost : public WindowHost {
- public:
-  Answer ask(const MessageBox& box) override { return box.defaultAnswer; }
-  void shown(Window&, bool) override {}
-  void closed(Window&) override {}
-  bool launch(const LaunchRequest&) override { return true; }
-};
 
 // Two pages; choosing a page writes its number into the field of the first page.
 class PagesTool : public Tool {
@@ -37,7 +30,7 @@ class PagesTool : public Tool {
 };
 
 TEST(TabStripWidget, PagesHoldTheirControlsAndReportTheUsersChoiceOnly) {
-  SilentHost host;
+  MessageRecordingHost host;
   ToolRegistry registry;
   registerTool<PagesTool>(registry, "分页");
   Desktop desktop(std::move(registry), host);

@@ -11,18 +11,11 @@
 
 #include "framework/desktop.h"
 #include "framework/embedded_sheet_window.h"
+#include "framework/testing/message_recording_host.h"
 #include "qt/window_renderer.h"
 
 namespace tolvar::qt {
 namespace {
-
-class SilentHost : public WindowHost {
- public:
-  Answer ask(const MessageBox& box) override { return box.defaultAnswer; }
-  void shown(Window&, bool) override {}
-  void closed(Window&) override {}
-  bool launch(const LaunchRequest&) override { return true; }
-};
 
 // A title over a quantity and its product.
 Worksheet productSheet() {
@@ -50,7 +43,7 @@ class SheetBox : public ::testing::Test {
     sheet_ = container_.findChild<WorksheetWidget*>("Sheet");
   }
 
-  SilentHost host_;
+  MessageRecordingHost host_;
   std::unique_ptr<Desktop> desktop_;
   std::shared_ptr<Window> window_;
   QWidget container_;

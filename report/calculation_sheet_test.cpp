@@ -5,19 +5,12 @@
 #include <functional>
 
 #include "framework/desktop.h"
+#include "framework/testing/message_recording_host.h"
 #include "report/sheet_text.h"
 #include "tools/all_tools.h"
 
 namespace tolvar {
 namespace {
-
-class SilentHost : public WindowHost {
- public:
-  Answer ask(const MessageBox& box) override { return box.defaultAnswer; }
-  void shown(Window&, bool) override {}
-  void closed(Window&) override {}
-  bool launch(const LaunchRequest&) override { return true; }
-};
 
 constexpr const char* kWhen = "2026-12-10 10:00";
 const std::string kFooter = "Tolvar环评工具箱升级版 " TOLVAR_VERSION_TEXT "  2026-12-10 10:00\n";
@@ -30,7 +23,7 @@ class CalculationSheetTest : public ::testing::Test {
     return *window;
   }
 
-  SilentHost host_;
+  MessageRecordingHost host_;
   Desktop desktop_{allTools(), host_};
 };
 

@@ -3,17 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "framework/desktop.h"
+#include "framework/testing/message_recording_host.h"
 
 namespace tolvar::fee {
 namespace {
-
-class QuietHost : public WindowHost {
- public:
-  Answer ask(const MessageBox&) override { return Answer::ok; }
-  void shown(Window&, bool) override {}
-  void closed(Window&) override {}
-  bool launch(const LaunchRequest&) override { return false; }
-};
 
 class ConsultingFeeWindowTest : public testing::Test {
  protected:
@@ -26,7 +19,7 @@ class ConsultingFeeWindowTest : public testing::Test {
     return tools;
   }
 
-  QuietHost host_;
+  MessageRecordingHost host_;
   Desktop desktop_;
   Window& w_;
 };

@@ -1,23 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "framework/desktop.h"
+#include "framework/testing/message_recording_host.h"
 #include "tools/industry/coefficient_sheet.h"
 #include "tools/industry/coefficient_sheet_windows.h"
 
 namespace tolvar::industry {
 namespace {
-
-class QuietHost : public WindowHost {
- public:
-  Answer ask(const MessageBox& box) override {
-    messages.push_back(box.text);
-    return Answer::ok;
-  }
-  void shown(Window&, bool) override {}
-  void closed(Window&) override {}
-  bool launch(const LaunchRequest&) override { return false; }
-  std::vector<std::string> messages;
-};
 
 ToolRegistry sheetWindows() {
   ToolRegistry registry;
@@ -35,7 +24,7 @@ class CoefficientSheets : public ::testing::Test {
   static void enter(Window& w, const char* name, const char* text) {
     ASSERT_TRUE(w.enterCell("Sheet", *parseCellRef(name), text));
   }
-  QuietHost host_;
+  MessageRecordingHost host_;
   Desktop desktop_;
 };
 

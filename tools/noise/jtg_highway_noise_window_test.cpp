@@ -3,21 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "framework/desktop.h"
+#include "framework/testing/message_recording_host.h"
 
 namespace tolvar::noise {
 namespace {
-
-class RecordingHost : public WindowHost {
- public:
-  Answer ask(const MessageBox& box) override {
-    messages.push_back(box.text);
-    return box.defaultAnswer;
-  }
-  void shown(Window&, bool) override {}
-  void closed(Window&) override {}
-  bool launch(const LaunchRequest&) override { return true; }
-  std::vector<std::string> messages;
-};
 
 ToolRegistry jtgOnly() {
   ToolRegistry registry;
@@ -28,7 +17,7 @@ ToolRegistry jtgOnly() {
 // After the zero-speed message the user lands on the large-vehicle speed to correct it, and the
 // report is written all the same.
 TEST(JtgHighwayNoiseWindow, ZeroSpeedMessageMovesTheFocusToTheLargeVehicleSpeed) {
-  RecordingHost host;
+  MessageRecordingHost host;
   Desktop desktop(jtgOnly(), host);
   auto w = desktop.show(kJtgHighwayNoiseTitle);
   w->focus("Text2");
